@@ -1,0 +1,66 @@
+#include "ZELTO_export_Resources.hpp"
+
+#include "ACAPinc.h"
+#include "RS.hpp"
+
+namespace WRL {
+
+MAResource::MAResource()
+{
+    LoadCommentStringResources();
+    LoadErrorStringResources();
+    LoadElementNamesResources();
+    LoadProgressbarResources();
+    LoadUpdatesResources();
+}
+
+MAResource::~MAResource()
+{
+    // The tables go last first.
+    updateTexts.Clear();
+    progressTexts.Clear();
+    elementNames.Clear();
+    errors.Clear();
+    comments.Clear();
+}
+
+void MAResource::GetString(GS::Array<GS::UniString>* table, int listId, int item) const
+{
+    GS::UniString text;
+    RSGetIndString(&text, static_cast<GSResID>(listId), item, ACAPI_GetOwnResModule(), 0);
+    table->Push(text);
+}
+
+void MAResource::LoadTable(GS::Array<GS::UniString>* table, int listId, int lastItem) const
+{
+    table->Push(GS::UniString());
+    for (int item = 1; item <= lastItem; ++item)
+        GetString(table, listId, item);
+}
+
+void MAResource::LoadCommentStringResources()
+{
+    LoadTable(&comments, LocalizedCommentStringTable, LoadedCommentItems);
+}
+
+void MAResource::LoadErrorStringResources()
+{
+    LoadTable(&errors, LocalizedErrorStringTable, LoadedErrorItems);
+}
+
+void MAResource::LoadElementNamesResources()
+{
+    LoadTable(&elementNames, LocalizedElementTable, LoadedElementItems);
+}
+
+void MAResource::LoadProgressbarResources()
+{
+    LoadTable(&progressTexts, LocalizedProgressbarTable, LoadedProgressItems);
+}
+
+void MAResource::LoadUpdatesResources()
+{
+    LoadTable(&updateTexts, LocalizedUpdateStrings, LoadedUpdateItems);
+}
+
+}  // namespace WRL

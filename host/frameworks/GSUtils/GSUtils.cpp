@@ -1,0 +1,8 @@
+#include "GSUtils.hpp"
+
+#include "HostControl.hpp"
+
+void GSSysBeep()
+{
+    ++HostControl::TheRecorder().beeps;
+}
