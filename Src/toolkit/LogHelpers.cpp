@@ -16,18 +16,19 @@ LogSink& CurrentSink()
     return sink;
 }
 
+// A longer message is cut; the buffer is always terminated.
+void FormatMessage(char (&message)[LogBufferSize], const char* format, va_list args)
+{
+    std::vsnprintf(message, sizeof message, format, args);
+}
+
 // Formats into a message buffer of its own and hands the text to the sink, if there is one.
 void Emit(LogLevel level, const char* format, va_list args)
 {
     char message[LogBufferSize];
-    std::vsnprintf(message, sizeof message, format, args);
+    FormatMessage(message, format, args);
     if (CurrentSink())
         CurrentSink()(level, message);
-}
-
-void FormatMessage(char (&message)[LogBufferSize], const char* format, va_list args)
-{
-    std::vsnprintf(message, sizeof message, format, args);
 }
 
 void ShowAlert(short kind, const GS::UniString& title, const GS::UniString& text)

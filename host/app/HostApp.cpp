@@ -2,11 +2,14 @@
 
 #include <dlfcn.h>
 
+#include "HostReportWindow.hpp"
+
 namespace ZeltoHost {
 
 HostApp::HostApp(int hostApiVersion) : hostApiVersion(hostApiVersion)
 {
     InstallRegistrationServices();
+    InstallReportWindow();
 }
 
 HostApp::~HostApp()
