@@ -14,15 +14,8 @@ MAResource::MAResource()
     LoadUpdatesResources();
 }
 
-MAResource::~MAResource()
-{
-    // The tables go last first.
-    updateTexts.Clear();
-    progressTexts.Clear();
-    elementNames.Clear();
-    errors.Clear();
-    comments.Clear();
-}
+// The members go in reverse order of declaration: the tables last first.
+MAResource::~MAResource() = default;
 
 void MAResource::GetString(GS::Array<GS::UniString>* table, int listId, int item) const
 {
