@@ -33,7 +33,8 @@ void Element::GetTessellatedBody(Int32 index, MeshBody* body) const
     static const char* const operation = "ModelerAPI::Element::GetTessellatedBody";
     ZeltoHost::CheckOutput(body, operation);
     ZeltoHost::CheckModelRead(model, ZeltoHost::ModelRead::Body, number, index, 0);
-    const std::size_t position = ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->bodies.size() : 0);
+    const std::size_t position =
+        ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->bodies.size() : 0);
     ConvexPolygon::Place place;
     place.model = model;
     place.body = &data->bodies[position];
@@ -53,7 +54,8 @@ void Element::GetLight(Int32 index, Light* light) const
     static const char* const operation = "ModelerAPI::Element::GetLight";
     ZeltoHost::CheckOutput(light, operation);
     ZeltoHost::CheckModelRead(model, ZeltoHost::ModelRead::Light, number, 0, index);
-    const std::size_t position = ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->lights.size() : 0);
+    const std::size_t position =
+        ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->lights.size() : 0);
     light->SetData(&data->lights[position], data);
 }
 

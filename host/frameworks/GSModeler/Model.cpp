@@ -33,7 +33,8 @@ void Model::GetElement(Int32 index, Element* element) const
     static const char* const operation = "ModelerAPI::Model::GetElement";
     ZeltoHost::CheckOutput(element, operation);
     ZeltoHost::CheckModelRead(data.get(), ZeltoHost::ModelRead::Element, index, 0, 0);
-    const std::size_t position = ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->elements.size() : 0);
+    const std::size_t position =
+        ZeltoHost::CheckedPosition(operation, index, data != nullptr ? data->elements.size() : 0);
     element->SetData(data.get(), &data->elements[position], index);
 }
 
