@@ -3,12 +3,15 @@
 // location and resource file.
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <type_traits>
 #include <dlfcn.h>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ACAPinc.h"
+#include "Location.hpp"
 
 namespace {
 
@@ -131,6 +134,17 @@ GLUE_DISPATCHER(ACAPI_Attribute, APIFamily_Attribute)
 GSResModule ACAPI_GetOwnResModule()
 {
     return ownModule.resources;
+}
+
+GSErrCode ACAPI_GetOwnLocation(IO::Location* location)
+{
+    if (location == nullptr)
+        return APIERR_BADPARS;
+    // The loader may have recorded a relative path; a location needs the absolute one.
+    const std::unique_ptr<char, decltype(&std::free)> absolute(
+        ownModule.path.empty() ? nullptr : realpath(ownModule.path.c_str(), nullptr), &std::free);
+    const GSErrCode result = location->Set(absolute != nullptr ? absolute.get() : ownModule.path.c_str());
+    return result == NoError ? NoError : APIERR_GENERAL;
 }
 
 GSErrCode ACAPI_WriteReport(const GS::UniString& format, bool withDialog, ...)
