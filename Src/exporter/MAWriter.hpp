@@ -1,0 +1,156 @@
+// The writer of one export file ("ZLTOBIN").
+//
+// It makes the file, writes every value through the little-endian primitives of ExportPrimitives.hpp,
+// keeps the record lists that later records refer to, and writes the header and, last, the totals
+// trailer. Only the binary form with 8-byte reals, embedded textures and converted strings exists.
+//
+// The file is written to a temporary file beside the target (see TemporaryLocation) through one large
+// buffer. Finish, called after the trailer, writes out the buffer, closes the file and renames it over
+// the target. A writer destroyed without a successful Finish removes the temporary file, so a cancel or
+// a failure leaves the target as it was.
+//
+// Errors: construction throws GS::NullPointerException (-50) without a model or settings record and
+// GS::OutOfMemoryException (-108) when the file cannot be made. Any write error, a count that does not
+// fit the file's Int32 fields and a failed close or rename throw GS::GeneralException (-7003) from the
+// call that finds them; the export has then failed.
+#ifndef EXPORTER_MAWRITER_HPP
+#define EXPORTER_MAWRITER_HPP
+
+#include <memory>
+#include <unordered_map>
+
+#include "ACAPinc.h"
+#include "Definitions.hpp"
+#include "Location.hpp"
+#include "ModelerAPITypes.hpp"
+#include "SceneRecordLists.hpp"
+#include "TotalIndex.hpp"
+
+namespace ModelerAPI {
+class Model;
+}
+
+namespace WRL {
+
+class MAParameters;
+class ExportOutput;
+class PartialExportFile;
+
+class MAWriter {
+public:
+    // The four mode flags of the format; nothing changes them.
+    static constexpr bool binaryMode = true;       // binary form, never the text form
+    static constexpr bool doublePrecision = true;  // Real is an 8-byte double
+    static constexpr bool embedTextures = true;    // texture bytes go into the export file
+    static constexpr bool unicodeText = true;      // String values are converted texts
+
+    // The header's marker, system name and add-on version.
+    static constexpr const char* FileMarker = "ZLTOBIN";
+    static constexpr const char* SystemName = "Macintosh";
+    static constexpr const char* AddonVersion = "2.62";
+
+    // A String carries at most this many bytes; longer texts are cut at a character boundary.
+    static constexpr USize MaxStringBytes = 1023;
+
+    // Makes and opens the temporary export file beside io.fileLoc.
+    MAWriter(const API_IOParams& io, MAParameters* parameters, ModelerAPI::Model* model);
+    ~MAWriter();
+    MAWriter(const MAWriter&) = delete;
+    MAWriter& operator=(const MAWriter&) = delete;
+
+    // ---- Frame -------------------------------------------------------------------------------------
+    // The header; fileName is the export file's name without its extension.
+    void WriteHeader(const char* fileName, const char* projectName);
+    // The trailer: fifteen Int32 in the file's order. Throws -7003 when a count exceeds Int32.
+    void ExportTotal(const TotalIndex& totals);
+    // Writes out what is buffered, closes the file and puts it at the target. Call once, after the
+    // trailer. On any failure it throws -7003 and the target keeps what it held before.
+    void Finish();
+    bool IsFinished() const { return finished; }
+
+    // The export file's location and the temporary file that is written until Finish.
+    const IO::Location& TargetLocation() const { return targetLocation; }
+    const IO::Location& TemporaryLocation() const;
+
+    // ---- Primitives --------------------------------------------------------------------------------
+    void WriteBool(const bool& value);  // one byte, 0 or 1 whatever the byte behind value holds
+    void WriteInt32(Int32 value);
+    void WriteUInt32(UInt32 value);
+    void WriteReal(double value);
+    // A fixed-width field: count bytes as they are.
+    void WriteBytes(const char* bytes, USize count);
+    // A fixed-width text field: the text's bytes, cut to width, padded with NUL bytes to width.
+    void WriteFixedText(const char* text, USize width);
+    // AsciiString: Int32 (strlen + 1), then the bytes and the NUL. A null text counts as empty.
+    void WriteBinAscii(const char* s);
+    // String: Int32 n, then n bytes of the text in the file's character code (UTF-8), no NUL. A text
+    // longer than MaxStringBytes is cut at a character boundary. A null or empty text gives Int32 0.
+    void WriteBinUnicode(const char* s);
+    // Point: Real x, Real z, Real y (the height axis comes second).
+    void WritePoint(double x, double y, double z);
+
+    // ---- Classes, stories and layers -------------------------------------------------------------
+    void WriteClass(Int32 typeId, const char* name);
+    // height of the highest story: pass 0.0 (the same value goes into StoryData).
+    void WriteStory(Int32 index, const char* name, double elevation, double height);
+    void WriteLayer(Int32 index, const char* name);
+
+    // Positions among the records written: the first entry with the index, 0 when there is none.
+    Int32 LayerPosition(Int32 layerIndex) const { return layers.PositionOf(layerIndex); }
+    Int32 ClassPosition(Int32 typeId) const { return classes.PositionOf(typeId); }
+    Int32 StoryPosition(Int32 storyIndex) const { return stories.PositionOf(storyIndex); }
+    // Elevation of the story record at a position; 0.0 when no story was written.
+    double StoryElevation(Int32 storyPosition) const;
+
+    const LayerList& Layers() const { return layers; }
+    const ClassList& Classes() const { return classes; }
+    const StoryList& Stories() const { return stories; }
+
+    // ---- Element records ---------------------------------------------------------------------------
+    // One element record. layer, typeId and story are the element's host values; the record carries
+    // their positions. With hasData false the record ends after the has-data byte (fields 6 on are
+    // ignored); z is the element's level x scale, the story's elevation is added here.
+    void WriteObjects(Int32 layer, Int32 typeId, Int32 story, const API_Guid& guid, const bool& hasData,
+                      const char* name, double x, double y, double z, double angle, double sizeA, double sizeB,
+                      const bool& flag, double defaultA, double defaultB, double height, double defaultHeight,
+                      const bool& hasGeometry);
+
+    // ---- Mesh geometry -----------------------------------------------------------------------------
+    // Head of a texture-coordinate record: Int32 vertex count.
+    void WriteUvwBegin(Int32 vertexCount);
+    // One (u, v) pair; values below 1e-10 in magnitude become 0, in the caller's value too. A null
+    // pointer writes (0, 0). last has no effect on the binary record.
+    void WriteUvw(bool last, ModelerAPI::TextureCoordinate* uv);
+    // Head of a polygon record; material is the host material index - 1.
+    void WriteCoordIndexParam(Int32 material, Int32 objectIndex, Int32 vertexCount);
+    // One file-wide point number of a polygon record. Throws -7003 when it exceeds Int32.
+    void WriteCoordIndexPointNumber(Int64 pointNumber);
+
+    // The material pass tells which shader record (its position, sameAs) a model material (1-based
+    // index) is written as; the first note for an index counts. Polygon records without a note for
+    // their material carry the host material index - 1.
+    void NoteMaterialShaderPosition(Int32 materialIndex, Int32 shaderPosition);
+
+    // Further lists (materials, textures, camera sets) and their record writers join here.
+
+private:
+    Int32 MaterialPosition(Int32 material) const;
+
+    API_IOParams ioParams;
+    MAParameters* parameters;  // not owned
+    ModelerAPI::Model* model;  // not owned
+    IO::Location targetLocation;
+    // Declared before the output so that the file is closed before the temporary file is removed.
+    std::unique_ptr<PartialExportFile> partialFile;
+    std::unique_ptr<ExportOutput> output;
+    bool finished = false;
+
+    LayerList layers;
+    ClassList classes;
+    StoryList stories;
+    std::unordered_map<Int32, Int32> materialShaderPositions;
+};
+
+}  // namespace WRL
+
+#endif
