@@ -76,7 +76,7 @@ struct API_ServerApplicationInfo {
 struct API_StoryType {
     short index;
     double level;
-    GS::uchar_t uName[128];
+    GS::uchar_t uName[256];  // UTF-16, NUL-terminated
 };
 
 using API_StoryHandle = API_StoryType**;

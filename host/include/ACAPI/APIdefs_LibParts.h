@@ -23,13 +23,14 @@ struct API_LibPart {
 
 struct API_LibPartSection {
     Int32 sectType;  // four-character code
-    short subIdent;
+    UInt16 subIdent;
+    Int16 version;
     GS::uchar_t sectName[32];
 };
 
 struct API_LibPartDetails {
-    bool autoHotspot;
     bool fixSize;
+    bool autoHotspot;
     Int32 object_ID;
 };
 
@@ -37,7 +38,7 @@ struct API_LibPartDetails {
 using API_AddParID = Int32;
 
 constexpr short API_ParSimple = 0;
-constexpr short API_ParArray = 1;
+constexpr short API_ParArray = 2;
 
 struct API_AddParType {
     API_AddParID typeID;
