@@ -10,6 +10,8 @@ HostApp::HostApp(int hostApiVersion) : hostApiVersion(hostApiVersion)
 {
     InstallRegistrationServices();
     InstallReportWindow();
+    InstallProject(project);
+    InstallProcessWindow(processWindow);
 }
 
 HostApp::~HostApp()

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "HostApi.hpp"
+#include "HostProject.hpp"
+#include "ProcessWindow.hpp"
 
 namespace ZeltoHost {
 
@@ -67,6 +69,10 @@ public:
     // Calls the menu handler installed for the list with the item (from 1).
     GSErrCode InvokeMenuCommand(short menuListId, Int32 itemIndex);
 
+    // The host's project and its process window, which the host API serves while the app lives.
+    HostProject& Project() { return project; }
+    ProcessWindow& Process() { return processWindow; }
+
 private:
     void InstallRegistrationServices();
 
@@ -80,6 +86,8 @@ private:
     std::map<UInt32, APIIO3DCommandProc*> fileTypeHandlers3D;
     std::map<UInt32, APIIOCommandProc*> fileTypeHandlers;
     std::map<short, APIMenuCommandProc*> menuHandlers;
+    HostProject project;
+    ProcessWindow processWindow;
 };
 
 // Text of a four-character code stored in the low bytes of a 32-bit value ("ZLT" for 0x005A4C54).
