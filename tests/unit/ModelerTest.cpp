@@ -646,6 +646,23 @@ TEST_F(ModelerTest, EXPGetModelNeedsASightAndAModel)
     EXPECT_EQ(other.GetElementCount(), 3);
 }
 
+TEST(ModelDataTest, CheckModelDataFindsCornersAndCoordinatesThatDoNotFitTheBody)
+{
+    ModelData model = SampleModel();
+    std::string error;
+    EXPECT_TRUE(ZeltoHost::CheckModelData(model, &error)) << error;
+
+    ModelData badCorner = SampleModel();
+    ZeltoHost::AddPolygon(badCorner.elements[0].bodies[1], {{1, 2, 4}}, 1);
+    EXPECT_FALSE(ZeltoHost::CheckModelData(badCorner, &error));
+    EXPECT_EQ(error, "element 1, body 2: corner 4 names no vertex of the body");
+
+    ModelData badCoordinates = SampleModel();
+    badCoordinates.elements[0].bodies[0].textureCoordinates.pop_back();
+    EXPECT_FALSE(ZeltoHost::CheckModelData(badCoordinates, &error));
+    EXPECT_EQ(error, "element 1, body 1: texture coordinates must come one per vertex");
+}
+
 // The host functions over the 3D window, reached as the add-on reaches them.
 class HostModelTest : public HostTest {
 protected:
