@@ -3,86 +3,12 @@
 #include <map>
 
 #include "SceneImages.hpp"
+#include "SceneParameterReader.hpp"
+#include "ScenePaths.hpp"
 
 namespace ZeltoHost {
 
 namespace {
-
-const char* const parameterKinds[] = {"number", "text", "numbers", "texts"};
-
-// Which of "number", "text", "numbers", "texts" the parameter holds; exactly one.
-int ParameterKind(const SceneNode& node)
-{
-    int found = -1;
-    for (int kind = 0; kind < 4; ++kind) {
-        if (!node.Has(parameterKinds[kind]))
-            continue;
-        if (found >= 0)
-            node.Fail("a parameter holds one of \"number\", \"text\", \"numbers\" or \"texts\", not two");
-        found = kind;
-    }
-    if (found < 0)
-        node.Fail("a parameter needs one of \"number\", \"text\", \"numbers\" or \"texts\"");
-    return found;
-}
-
-// Array items row by row; a list of lists is d1 rows of d2 columns, a flat list d1 items and d2 0.
-template <typename Item, typename ReadItem>
-void ReadArrayItems(const SceneNode& items, std::vector<Item>* out, ParameterData* parameter, ReadItem readItem)
-{
-    const std::size_t rows = items.Size();
-    const bool nested = rows > 0 && items.At(0).Json().is_array();
-    parameter->dimension1 = static_cast<Int32>(rows);
-    parameter->dimension2 = nested ? static_cast<Int32>(items.At(0).Size()) : 0;
-    for (std::size_t r = 0; r < rows; ++r) {
-        const SceneNode row = items.At(r);
-        if (!nested) {
-            out->push_back(readItem(row));
-            continue;
-        }
-        if (row.Size() != std::size_t(parameter->dimension2))
-            row.Fail("every row of an array needs the same number of items");
-        for (std::size_t c = 0; c < row.Size(); ++c)
-            out->push_back(readItem(row.At(c)));
-    }
-}
-
-ParameterData ReadParameter(const SceneNode& node)
-{
-    node.CheckObject({"name", "number", "text", "numbers", "texts", "type", "array", "dimensions"});
-    ParameterData parameter;
-    parameter.name = GS::UniString::FromUtf8(node["name"].Text());
-    const int kind = ParameterKind(node);
-    parameter.type = kind + 1;
-    parameter.isArray = kind >= 2;
-    switch (kind) {
-        case 0:
-            parameter.number = node["number"].Number();
-            break;
-        case 1:
-            parameter.text = GS::UniString::FromUtf8(node["text"].Text());
-            break;
-        case 2:
-            ReadArrayItems(node["numbers"], &parameter.numbers, &parameter,
-                           [](const SceneNode& item) { return item.Number(); });
-            break;
-        default:
-            ReadArrayItems(node["texts"], &parameter.texts, &parameter,
-                           [](const SceneNode& item) { return GS::UniString::FromUtf8(item.Text()); });
-            break;
-    }
-    // The host may report other type codes and dimensions than the values suggest.
-    parameter.type = node.IntegerOr("type", parameter.type);
-    parameter.isArray = node.BoolOr("array", parameter.isArray);
-    if (node.Has("dimensions")) {
-        const SceneNode dimensions = node["dimensions"];
-        if (dimensions.Size() != 2)
-            dimensions.Fail("expected two whole numbers [d1, d2]");
-        parameter.dimension1 = dimensions.At(0).Integer();
-        parameter.dimension2 = dimensions.At(1).Integer();
-    }
-    return parameter;
-}
 
 ModelerAPI::TextureCoordinate ReadTextureCoordinate(const SceneNode& node)
 {
@@ -233,22 +159,6 @@ MaterialData ReadMaterial(const SceneNode& node)
     return material;
 }
 
-std::string ResolvedPath(const std::string& path, const std::string& sceneFolder)
-{
-    if (path.empty() || path.front() == '/' || sceneFolder.empty())
-        return path;
-    return sceneFolder + "/" + path;
-}
-
-// The name defaults to the picture's file name without its extension.
-std::string ImageBaseName(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = file.find_last_of('.');
-    return dot == std::string::npos || dot == 0 ? file : file.substr(0, dot);
-}
-
 TextureData ReadTexture(const SceneNode& node, const std::string& sceneFolder)
 {
     node.CheckObject({"name", "image", "size", "bumpMap", "transparent", "mirrorX", "mirrorY"});
@@ -257,12 +167,12 @@ TextureData ReadTexture(const SceneNode& node, const std::string& sceneFolder)
         node.Fail("a texture needs a \"name\" or an \"image\"");
     if (node.Has("image")) {
         const SceneNode image = node["image"];
-        texture.sourceFile = ResolvedPath(image.Text(), sceneFolder);
+        texture.sourceFile = ScenePath(image.Text(), sceneFolder);
         std::string problem;
         if (!ReadTextureImage(texture.sourceFile, texture, &problem))
             image.Fail(problem);
     }
-    texture.name = GS::UniString::FromUtf8(node.TextOr("name", ImageBaseName(texture.sourceFile)));
+    texture.name = GS::UniString::FromUtf8(node.TextOr("name", FileBaseName(texture.sourceFile)));
     if (node.Has("size")) {
         const SceneNode size = node["size"];
         if (size.Size() != 2)
@@ -338,14 +248,6 @@ void ReadList(const SceneNode& parent, const char* key, std::vector<Item>& out, 
 }
 
 }  // namespace
-
-ParameterListData ReadSceneParameters(const SceneNode& node)
-{
-    ParameterListData parameters;
-    for (std::size_t p = 0; p < node.Size(); ++p)
-        parameters.push_back(ReadParameter(node.At(p)));
-    return parameters;
-}
 
 void ReadSceneModel(const SceneNode& node, const std::string& sceneFolder, ModelData& model)
 {

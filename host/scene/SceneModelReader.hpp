@@ -13,9 +13,6 @@ namespace ZeltoHost {
 // into an empty model. Throws SceneError at the first bad value.
 void ReadSceneModel(const SceneNode& node, const std::string& sceneFolder, ModelData& model);
 
-// One extra-parameter list ("parameters" of materials and lights).
-ParameterListData ReadSceneParameters(const SceneNode& node);
-
 }  // namespace ZeltoHost
 
 #endif
