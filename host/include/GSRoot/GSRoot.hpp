@@ -8,6 +8,7 @@
 #include "DebugChannel.hpp"
 #include "Definitions.hpp"
 #include "GSException.hpp"
+#include "GSPref.hpp"
 #include "HashSet.hpp"
 #include "SharedPtr.hpp"
 #include "UniString.hpp"

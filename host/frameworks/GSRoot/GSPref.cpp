@@ -1,0 +1,203 @@
+#include "GSPref.hpp"
+
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+
+#include "GSPrefFile.hpp"
+#include "GSPrefHost.hpp"
+#include "HostFailure.hpp"
+
+namespace GSPref {
+
+namespace {
+
+std::string& UserDataFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
+bool IsFolder(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Text values are kept as UTF-8 in the file; the interface speaks GS::UniString.
+StoredValue ToStored(const GS::UniString& text)
+{
+    return StoredValue(text.ToUtf8());
+}
+
+void FromStored(const std::string& stored, GS::UniString* text)
+{
+    *text = GS::UniString::FromUtf8(stored);
+}
+
+template <typename T>
+void FromStored(const T& stored, T* value)
+{
+    *value = stored;
+}
+
+// Each operation reads the file afresh, so every root (and every later host run) sees what the
+// last write stored.
+class Root final : public IRoot {
+public:
+    GSErrCode ReadInt32(const GS::UniString& folder, const GS::UniString& key, Int32* value, Int32 defaultValue,
+                        Int32 readMode) override
+    {
+        return Read<Int32>(folder, key, value, defaultValue, readMode);
+    }
+    GSErrCode ReadBool(const GS::UniString& folder, const GS::UniString& key, bool* value, bool defaultValue,
+                       Int32 readMode) override
+    {
+        return Read<bool>(folder, key, value, defaultValue, readMode);
+    }
+    GSErrCode ReadString(const GS::UniString& folder, const GS::UniString& key, GS::UniString* value,
+                         const GS::UniString& defaultValue, Int32 readMode) override
+    {
+        return Read<std::string>(folder, key, value, defaultValue, readMode);
+    }
+
+    GSErrCode WriteInt32(const GS::UniString& folder, const GS::UniString& key, Int32 value) override
+    {
+        return Write(folder, key, StoredValue(value));
+    }
+    GSErrCode WriteBool(const GS::UniString& folder, const GS::UniString& key, bool value) override
+    {
+        return Write(folder, key, StoredValue(value));
+    }
+    GSErrCode WriteString(const GS::UniString& folder, const GS::UniString& key, const GS::UniString& value) override
+    {
+        return Write(folder, key, ToStored(value));
+    }
+
+    GSErrCode DeleteValue(const GS::UniString& folder, const GS::UniString& key) override
+    {
+        const GSErrCode planned = HostFailure::Check("GSPref::Delete:" + key.ToUtf8());
+        if (planned != NoError)
+            return planned;
+        const std::string path = GetPreferenceFilePath();
+        if (path.empty())
+            return NoStoreErr;
+        StoredValues values = LoadPreferenceFile(path);
+        if (values.erase(ValueName(folder.ToUtf8(), key.ToUtf8())) == 0)
+            return NoError;
+        return SavePreferenceFile(path, values);
+    }
+
+    GSErrCode DeleteFolderIfEmpty(const GS::UniString& folder) override
+    {
+        const GSErrCode planned = HostFailure::Check("GSPref::DeleteFolderIfEmpty:" + folder.ToUtf8());
+        if (planned != NoError)
+            return planned;
+        return GetPreferenceFilePath().empty() ? NoStoreErr : NoError;
+    }
+
+private:
+    // Stored is the type kept in the file; the destination is its interface form.
+    template <typename Stored, typename Value>
+    GSErrCode Read(const GS::UniString& folder, const GS::UniString& key, Value* value, const Value& defaultValue,
+                   Int32 readMode)
+    {
+        if (value == nullptr)
+            return BadParameterErr;
+        *value = defaultValue;
+        const GSErrCode planned = HostFailure::Check("GSPref::Read:" + key.ToUtf8());
+        if (planned != NoError)
+            return planned;
+        if (folder.IsEmpty() || key.IsEmpty())
+            return BadParameterErr;
+        const std::string path = GetPreferenceFilePath();
+        if (path.empty())
+            return NoStoreErr;
+        const StoredValues values = LoadPreferenceFile(path);
+        const auto found = values.find(ValueName(folder.ToUtf8(), key.ToUtf8()));
+        if (found == values.end())
+            return readMode == DefaultWhenAbsent ? NoError : KeyNotFoundErr;
+        const Stored* stored = std::get_if<Stored>(&found->second);
+        if (stored == nullptr)
+            return TypeMismatchErr;
+        FromStored(*stored, value);
+        return NoError;
+    }
+
+    GSErrCode Write(const GS::UniString& folder, const GS::UniString& key, const StoredValue& value)
+    {
+        const GSErrCode planned = HostFailure::Check("GSPref::Write:" + key.ToUtf8());
+        if (planned != NoError)
+            return planned;
+        if (folder.IsEmpty() || key.IsEmpty())
+            return BadParameterErr;
+        const std::string path = GetPreferenceFilePath();
+        if (path.empty())
+            return NoStoreErr;
+        StoredValues values = LoadPreferenceFile(path);
+        values[ValueName(folder.ToUtf8(), key.ToUtf8())] = value;
+        return SavePreferenceFile(path, values);
+    }
+};
+
+std::map<IRoot*, std::unique_ptr<Root>>& OpenRoots()
+{
+    static std::map<IRoot*, std::unique_ptr<Root>> roots;
+    return roots;
+}
+
+}  // namespace
+
+IRoot::~IRoot() = default;
+
+GSErrCode OpenRootKey(Int32 domain, IRoot** root)
+{
+    if (root == nullptr)
+        return BadParameterErr;
+    *root = nullptr;
+    const GSErrCode planned = HostFailure::Check("GSPref::Open");
+    if (planned != NoError)
+        return planned;
+    if (domain != UserDomain)
+        return BadDomainErr;
+    if (!IsFolder(UserDataFolder()))
+        return NoStoreErr;
+    auto opened = std::make_unique<Root>();
+    *root = opened.get();
+    OpenRoots().emplace(opened.get(), std::move(opened));
+    return NoError;
+}
+
+GSErrCode CloseRootKey(IRoot* root)
+{
+    if (root == nullptr)
+        return NoError;
+    if (OpenRoots().erase(root) == 0)
+        return BadParameterErr;
+    // The root is gone whatever the host reports about closing it.
+    return HostFailure::Check("GSPref::Close");
+}
+
+void SetUserDataFolder(const std::string& folder)
+{
+    UserDataFolder() = folder;
+}
+
+const std::string& GetUserDataFolder()
+{
+    return UserDataFolder();
+}
+
+std::string GetPreferenceFilePath()
+{
+    if (UserDataFolder().empty())
+        return {};
+    return UserDataFolder() + "/" + PreferenceFileName;
+}
+
+int CountOpenRoots()
+{
+    return static_cast<int>(OpenRoots().size());
+}
+
+}  // namespace GSPref
