@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "HostFailure.hpp"
 #include "UniString.hpp"
 
 namespace {
@@ -93,6 +94,8 @@ Int32 CHANSI2Unicode(const char* source, Int32 length, GS::uchar_t* destination,
                      GSCharCode /*code*/)
 {
     if (source == nullptr)
+        return 0;
+    if (HostFailure::Check("CHANSI2Unicode") != NoError)  // an injected error converts nothing
         return 0;
     const std::size_t byteCount = length < 0 ? std::strlen(source) : static_cast<std::size_t>(length);
     const std::u16string units = GS::Utf8ToUtf16(source, byteCount);
