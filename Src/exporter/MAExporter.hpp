@@ -1,0 +1,149 @@
+// The export engine: one export run over the host's 3D model into one export file.
+//
+// A command handler makes the engine for the model, the I/O block of the target file, the
+// direct-export flag and the project name, and calls one entry point. MainExporter runs the passes
+// in the file's order under the host's process window and ends with the totals trailer:
+//   header, scene bounds, RGB shaders, textures, internal shaders, Cinema 4D shaders, classes,
+//   stories, layers, elements, points, texture coordinates, polygons, lights, camera sets, cameras.
+//
+// Rules every pass shares:
+// - Element numbering: the bounds pass decides once which elements are exported (IsInvalidElement)
+//   and gives each valid one its object number, its 0-based position among the valid elements;
+//   every later per-element pass reads that table.
+// - Coordinates (ExportCoordinates): X = (x + offset.x) * scale, Y = (y + offset.y) * scale,
+//   Z = z * scale; lengths are only scaled; angles go out in degrees.
+// - Progress (PassProgress): each pass opens one phase per run, reports each item and polls for a
+//   cancel, which closes the window and throws WRL::Cancel. The window is told exactly as many
+//   phases as will run.
+//
+// Failures: a null model or I/O block throws GS::NullPointerException (-50); a writer that cannot be
+// made GS::OutOfMemoryException (-108). Out of the passes, the trailer and the file's completion a
+// cancel leaves as WRL::Cancel and everything else as GS::GeneralException (-7003), after the
+// original exception was logged and the process window closed.
+#ifndef EXPORTER_MAEXPORTER_HPP
+#define EXPORTER_MAEXPORTER_HPP
+
+#include <memory>
+
+#include "ACAPinc.h"
+#include "ElementValidity.hpp"
+#include "ExportCoordinates.hpp"
+#include "ExportedGeometry.hpp"
+#include "Location.hpp"
+#include "ModelerAPI.hpp"
+#include "ProjectStructure.hpp"
+#include "TotalIndex.hpp"
+
+namespace WRL {
+
+class MAParameters;
+class MAResource;
+class MAWriter;
+
+class MAExporter {
+public:
+    MAExporter(ModelerAPI::Model* model, const API_IOParams* io, bool direct, const IO::Name& projectName);
+    ~MAExporter();
+    MAExporter(const MAExporter&) = delete;
+    MAExporter& operator=(const MAExporter&) = delete;
+
+    // The host's save-as: the settings dialog, then the export. Not confirmed: WRL::Cancel.
+    void ExportScene();
+    // The menu's export to Cinema 4D.
+    void ExportDirect();
+    // The pass driver.
+    void MainExporter();
+
+    bool IsInvalidElement(const ModelerAPI::Element& element) const;
+
+    // Library-part data of objects and lamps. Every handle they obtain is released before they return.
+    // Reads the element's memo and the library part's defaults: a, b (1.0 when the library part's
+    // parameters cannot be read), the element's and the library part's "ZZYZX" (1.0 when missing).
+    // False when the memo cannot be read.
+    bool GetLibPartParameters(API_Element* element, API_LibPart* libPart, double& a, double& b, double& height,
+                              double& defaultHeight);
+    // name is the first byte of a 256-byte buffer; it becomes the lamp's "TAVO_item_no" when there is one.
+    bool GetTavoLampType2(API_Element* element, int libInd, char& name);
+    // As GetTavoLampType2, but the name becomes "name / item number (lamp type)" when the lamp has both
+    // "TAVO_item_no" and "lamp_type".
+    bool GetTavoLampType(API_Element* element, int libInd, char& name);
+    // The default "ZZYZX" of the library part's tool defaults (lamp or object).
+    bool GetLibPartDefaultParams(API_LibPart* libPart, double& height, bool lamp);
+
+private:
+    std::unique_ptr<MAWriter> MakeWriter();
+    bool RunSettingsDialog();
+    const GS::UniString& ProgressText(Int32 item) const;
+
+    // Before the process window opens.
+    void ReadProjectOffset();
+    void ReadProjectStructure();
+    Int32 CountPhases() const;
+    void RunPasses();
+    void CompleteFile();
+
+    // Phases each group of passes will open, in pass order.
+    Int32 CountStructurePhases() const;
+    Int32 CountMaterialPhases() const;
+    Int32 CountTexturePhases() const;
+    Int32 CountElementPhases() const;
+    Int32 CountMeshPhases() const;
+    Int32 CountLightPhases() const;
+    Int32 CountCameraPhases() const;
+
+    // Header, bounds, classes, stories, layers.
+    void ExportHeader();
+    void ExportBoundingBox();
+    void CalcSceneLimits(ModelerAPI::Vertex* min, ModelerAPI::Vertex* max);
+    void MergeBodyIntoLimits(MeshReaders& readers, ModelerAPI::Vertex& min, ModelerAPI::Vertex& max);
+    void ExportClass();
+    void ExportOneClass(const API_ElemTypeID& typeId);
+    void ExportStories();
+    void ExportLayers();
+
+    // Materials and textures.
+    void ExportMaterialsRgb();
+    void CreateTextures();
+    void ExportMaterialsInternal();
+    void ExportMaterialsCinema4D();
+
+    // Element records.
+    void ExportElements();
+    void SelectModelSight();
+    void ExportElement(MeshReaders& readers, API_Element& record);
+    bool ExportLibPartElement(MeshReaders& readers, API_Element& record);
+    void WritePlainRecord(const API_Element& record);
+    void WriteZombieRecord();
+
+    // Points, texture coordinates, polygons.
+    void ExportPolygons();
+    template <typename BodyOperation>
+    void RunOverMesh(Int32 titleItem, BodyOperation bodyOperation);
+    void ExportPoints(ModelerAPI::MeshBody& body);
+    void ExportUvwCoord(MeshReaders& readers);
+    void ExportBody(MeshReaders& readers, const Int32& objectIndex);
+    void ExportNormals(MeshReaders& readers);
+
+    // Lights and cameras.
+    void ExportLights();
+    void ExportCameraSets();
+    void ExportCameras();
+
+    API_IOParams ioParams;
+    ModelerAPI::Model* model;  // not owned
+    std::unique_ptr<MAResource> resource;
+    std::unique_ptr<MAWriter> writer;
+    std::unique_ptr<MAParameters> parameters;
+    GS::Array<GS::UniString> textureNames;  // position = model texture index - 1
+    IO::Location textureFolder;
+    TotalIndex totals;
+    API_Coord offset;
+
+    ExportCoordinates coordinates;
+    ProjectStructure structure;
+    ElementValidity validity;
+};
+
+}  // namespace WRL
+
+#endif
