@@ -134,6 +134,7 @@ public:
     // Further lists (materials, textures, camera sets) and their record writers join here.
 
 private:
+    void OpenTemporaryFile();
     Int32 MaterialPosition(Int32 material) const;
 
     API_IOParams ioParams;

@@ -1,0 +1,121 @@
+// The writer's life cycle and the frame of the file: construction, header, trailer and Finish.
+#include "MAWriter.hpp"
+
+#include <limits>
+#include <string>
+
+#include "ExportOutput.hpp"
+#include "File.hpp"
+#include "GSException.hpp"
+#include "HostNames.hpp"
+#include "PartialExportFile.hpp"
+#include "ZELTO_export_Cancel.hpp"
+#include "ZELTO_export_Parameters.hpp"
+
+namespace WRL {
+
+namespace {
+
+constexpr USize MarkerBytes = 8;
+constexpr USize SystemNameBytes = 256;
+constexpr USize AddonVersionBytes = 8;
+
+[[noreturn]] void ThrowWriteFailure(const std::string& message)
+{
+    throw GS::GeneralException(("Zelto_export:: " + message).c_str(), __FILE__, __LINE__, CancelErrorCode);
+}
+
+}  // namespace
+
+MAWriter::MAWriter(const API_IOParams& io, MAParameters* settings, ModelerAPI::Model* exportedModel)
+    : ioParams(io), parameters(settings), model(exportedModel)
+{
+    if (model == nullptr || parameters == nullptr)
+        throw GS::NullPointerException("Zelto_export:: The writer needs a model and its settings", __FILE__,
+                                       __LINE__, MissingInputErrorCode);
+    try {
+        OpenTemporaryFile();
+    } catch (...) {
+        // Whatever went wrong while the file was made, the engine learns one thing: no file.
+        throw GS::OutOfMemoryException("Zelto_export:: Cannot create the export file", __FILE__, __LINE__,
+                                       FileNotMadeErrorCode);
+    }
+}
+
+// The output goes first (closing the file), then the temporary file is removed unless it was published.
+MAWriter::~MAWriter() = default;
+
+void MAWriter::OpenTemporaryFile()
+{
+    if (ioParams.fileLoc == nullptr)
+        throw GS::NullPointerException("Zelto_export:: No export file location", __FILE__, __LINE__,
+                                       MissingInputErrorCode);
+    targetLocation = *ioParams.fileLoc;
+    partialFile = std::make_unique<PartialExportFile>(targetLocation);
+    std::unique_ptr<IO::File> file;
+    const GSErrCode opened = partialFile->Open(&file);
+    if (opened != NoError)
+        throw GS::GeneralException((std::string("Zelto_export:: Cannot create the export file: ") +
+                                    ErrID_To_Name(opened)).c_str(),
+                                   __FILE__, __LINE__, opened);
+    output = std::make_unique<ExportOutput>(std::move(file));
+}
+
+const IO::Location& MAWriter::TemporaryLocation() const
+{
+    return partialFile->TemporaryLocation();
+}
+
+void MAWriter::WriteHeader(const char* fileName, const char* projectName)
+{
+    WriteFixedText(FileMarker, MarkerBytes);
+    WriteFixedText(SystemName, SystemNameBytes);
+    WriteInt32(parameters->formatNumber);
+    WriteBinUnicode(fileName);
+    WriteBinUnicode(projectName);
+    WriteFixedText(AddonVersion, AddonVersionBytes);
+    WriteBool(true);
+    WriteBool(true);
+    WriteBool(true);
+    WriteInt32(parameters->unit);
+    WriteReal(parameters->scale);
+    WriteBool(parameters->direct);
+    WriteInt32(ZELTO_ACAPI_VERSION);
+}
+
+void MAWriter::ExportTotal(const TotalIndex& totals)
+{
+    struct Count {
+        const char* name;
+        Int64 value;
+    };
+    // The file's order, which is not the order of TotalIndex.
+    const Count trailer[] = {
+        {"Sh", totals.Sh},         {"Tex", totals.Tex},         {"ShInt", totals.ShInt},
+        {"ShC4D", totals.ShC4D},   {"Class", totals.Class},     {"Story", totals.Story},
+        {"Layer", totals.Layer},   {"Object", totals.Object},   {"Point", totals.Point},
+        {"Uvw", totals.Uvw},       {"Normals", totals.Normals}, {"Poly", totals.Poly},
+        {"Lights", totals.Lights}, {"CameraSet", totals.CameraSet}, {"Camera", totals.Camera},
+    };
+    // All are checked before any is written: a wrapped count would make the whole file unreadable.
+    for (const Count& count : trailer) {
+        if (count.value < 0 || count.value > std::numeric_limits<Int32>::max())
+            ThrowWriteFailure(std::string("Too many records for the file format: ") + count.name + " " +
+                              std::to_string(count.value));
+    }
+    for (const Count& count : trailer)
+        WriteInt32(static_cast<Int32>(count.value));
+}
+
+void MAWriter::Finish()
+{
+    if (finished)
+        return;
+    output->Close();
+    const GSErrCode published = partialFile->Publish();
+    if (published != NoError)
+        ThrowWriteFailure(std::string("Cannot put the export file in place: ") + ErrID_To_Name(published));
+    finished = true;
+}
+
+}  // namespace WRL
