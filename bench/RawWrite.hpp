@@ -1,0 +1,19 @@
+// The yardstick for the export's file output: the same number of bytes written to a file of the
+// same folder with plain POSIX writes of 1 MiB blocks, then closed.
+#ifndef BENCH_RAWWRITE_HPP
+#define BENCH_RAWWRITE_HPP
+
+#include <cstdint>
+#include <string>
+
+namespace ZeltoBench {
+
+constexpr std::size_t RawWriteBlockBytes = 1024 * 1024;
+
+// Creates (or truncates) path, writes byteCount bytes and closes it; the file is removed
+// afterwards. The seconds taken, from open to close; false with a reason when a call fails.
+bool TimeRawWrite(const std::string& path, std::int64_t byteCount, double* seconds, std::string* error);
+
+}  // namespace ZeltoBench
+
+#endif
