@@ -12,6 +12,7 @@ HostApp::HostApp(int hostApiVersion) : hostApiVersion(hostApiVersion)
     InstallReportWindow();
     InstallProject(project);
     InstallProcessWindow(processWindow);
+    InstallModel(model3D);
 }
 
 HostApp::~HostApp()
@@ -140,6 +141,24 @@ GSErrCode HostApp::InvokeMenuCommand(short menuListId, Int32 itemIndex)
     params.menuItemRef.menuResID = menuListId;
     params.menuItemRef.itemIndex = itemIndex;
     return handler(&params);
+}
+
+GSErrCode HostApp::SaveAs3D(const IO::Location& target)
+{
+    APIIO3DCommandProc* handler = FileTypeHandler3D(SaveAsFileTypeRef);
+    if (handler == nullptr)
+        return APIERR_BADID;
+    IO::Location fileLocation = target;
+    IO::Name fileName;
+    target.GetLastLocalName(&fileName);
+    API_IOParams io{};
+    io.method = SaveAsMethodCode;
+    io.fileLoc = &fileLocation;
+    io.fileName = &fileName;
+    io.saveFileIOMode = 1;
+    io.refCon = static_cast<Int32>(SaveAsFileTypeRef);
+    const GS::SharedPtr<Modeler::Sight> sight = model3D.hasSight ? model3D.Sight() : GS::SharedPtr<Modeler::Sight>();
+    return handler(&io, sight);
 }
 
 void HostApp::InstallRegistrationServices()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "HostApi.hpp"
+#include "HostModel.hpp"
 #include "HostProject.hpp"
 #include "ProcessWindow.hpp"
 
@@ -69,9 +70,20 @@ public:
     // Calls the menu handler installed for the list with the item (from 1).
     GSErrCode InvokeMenuCommand(short menuListId, Int32 itemIndex);
 
+    // The host's 3D save-as into the add-on's file type (reference SaveAsFileTypeRef): the handler
+    // installed for it gets an I/O block naming the target and the 3D window's current sight (none
+    // when the model gives none). APIERR_BADID when no handler is installed.
+    static constexpr UInt32 SaveAsFileTypeRef = 1;
+    // The method code of the save-as I/O block; the add-on's direct export builds its own block with
+    // the same code, so both roads look alike to the engine.
+    static constexpr Int32 SaveAsMethodCode = 0x00050001;
+    GSErrCode SaveAs3D(const IO::Location& target);
+
     // The host's project and its process window, which the host API serves while the app lives.
     HostProject& Project() { return project; }
     ProcessWindow& Process() { return processWindow; }
+    // The 3D window: the model behind its sight, its projection and the attribute set reader.
+    HostModel& Model() { return model3D; }
 
 private:
     void InstallRegistrationServices();
@@ -88,6 +100,7 @@ private:
     std::map<short, APIMenuCommandProc*> menuHandlers;
     HostProject project;
     ProcessWindow processWindow;
+    HostModel model3D;
 };
 
 // Text of a four-character code stored in the low bytes of a 32-bit value ("ZLT" for 0x005A4C54).
