@@ -1,7 +1,8 @@
-// The host's dialog framework.
+// The host's dialog framework: modal dialogs (DGDialog.hpp) and alerts.
 #ifndef DG_DGMODULE_HPP
 #define DG_DGMODULE_HPP
 
+#include "DGDialog.hpp"
 #include "Definitions.hpp"
 #include "UniString.hpp"
 
