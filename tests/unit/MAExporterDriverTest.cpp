@@ -1,0 +1,318 @@
+// The export engine's driver: construction, the phases the process window is told about against
+// the phases that run, the cancel polls of the element runs, and how failures leave the engine.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "BM.hpp"
+#include "HostControl.hpp"
+#include "MAExporterTest.hpp"
+
+using namespace engine_test;
+
+namespace {
+
+class EngineDriverTest : public EngineTest {};
+
+// Init's phase count and the number of phases begun before the window closed.
+struct PhaseTally {
+    int announced = -1;
+    int begun = 0;
+};
+
+PhaseTally TallyPhases(const Events& events)
+{
+    PhaseTally tally;
+    for (const std::string& event : events) {
+        if (event.rfind("Init ", 0) == 0)
+            tally.announced = std::stoi(event.substr(event.rfind(' ') + 1));
+        else if (event.rfind("Next ", 0) == 0)
+            ++tally.begun;
+    }
+    return tally;
+}
+
+bool HasPhase(const Events& events, const std::string& title)
+{
+    for (const std::string& event : events)
+        if (event.rfind("Next \"" + title + "\"", 0) == 0)
+            return true;
+    return false;
+}
+
+// The title of the phase in which the first cancel was noticed, "" when none was.
+std::string PhaseOfCancel(const Events& events)
+{
+    std::string phase;
+    for (const std::string& event : events) {
+        if (event.rfind("Next \"", 0) == 0)
+            phase = event.substr(6, event.find('"', 6) - 6);
+        if (event == "IsCanceled yes")
+            return phase;
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST_F(EngineDriverTest, MissingModelOrTargetIsANullPointerFailure)
+{
+    IO::Location target(TargetPath().c_str());
+    API_IOParams io{};
+    io.fileLoc = &target;
+    ModelerAPI::Model modelerModel;
+    try {
+        WRL::MAExporter exporter(nullptr, &io, false, IO::Name("P"));
+        FAIL() << "no exception";
+    } catch (const GS::NullPointerException& failure) {
+        EXPECT_EQ(failure.GetErrorCode(), -50);
+    }
+    try {
+        WRL::MAExporter exporter(&modelerModel, nullptr, false, IO::Name("P"));
+        FAIL() << "no exception";
+    } catch (const GS::NullPointerException& failure) {
+        EXPECT_EQ(failure.GetErrorCode(), -50);
+    }
+}
+
+TEST_F(EngineDriverTest, AWriterThatCannotBeMadeIsAFileFailureAndIsLogged)
+{
+    ModelerAPI::Model modelerModel;
+    IO::Location target(folder.PathOf("no such folder/House.Zelto").c_str());
+    IO::Name name("House.Zelto");
+    API_IOParams io{};
+    io.fileLoc = &target;
+    io.fileName = &name;
+    try {
+        WRL::MAExporter exporter(&modelerModel, &io, false, IO::Name("P"));
+        FAIL() << "no exception";
+    } catch (const GS::OutOfMemoryException& failure) {
+        EXPECT_EQ(failure.GetErrorCode(), -108);
+    }
+    EXPECT_TRUE(Logged("Cannot create the export file"));
+    EXPECT_TRUE(ProcessEvents().empty());
+}
+
+TEST_F(EngineDriverTest, ACompletedExportClosesTheWindowOnceAfterTheTrailer)
+{
+    AddElement(1);
+    const zelto_reader::File file = Export();
+    EXPECT_EQ(file.counts.objects, 1);
+    ASSERT_FALSE(ProcessEvents().empty());
+    EXPECT_EQ(ProcessEvents().front().rfind("Init \"Saving Zelto file\"", 0), 0u);
+    EXPECT_EQ(ProcessEvents().back(), "Close");
+    EXPECT_EQ(std::count(ProcessEvents().begin(), ProcessEvents().end(), "Close"), 1);
+    EXPECT_FALSE(window.IsOpen());
+}
+
+TEST_F(EngineDriverTest, TheSaveAsRoadRunsTheExportWithTheStoredSettings)
+{
+    AddElement(1);
+    const Outcome outcome = Run(false, [](WRL::MAExporter& exporter) { exporter.ExportScene(); });
+    EXPECT_EQ(outcome.kind, Outcome::Kind::Completed);
+    EXPECT_EQ(zelto_reader::ReadFile(TargetPath()).counts.objects, 1);
+}
+
+// Every combination of the settings that decide passes, a model with and without textures, and
+// stories and layers that the host can or cannot give.
+TEST_F(EngineDriverTest, TheWindowIsToldExactlyThePhasesThatRun)
+{
+    AddElement(1);
+    project.AddStory(0, 0.0, "Ground");
+    project.AddAttribute(1, 1, "Layer");
+    for (Int32 materialType = 1; materialType <= 3; ++materialType)
+        for (int flags = 0; flags < 64; ++flags) {
+            Settings settings;
+            settings.materialType = materialType;
+            settings.exportTextures = (flags & 1) != 0;
+            settings.exportLights = (flags & 2) != 0;
+            settings.exportCameras = (flags & 4) != 0;
+            const bool withTexture = (flags & 8) != 0;
+            const bool storiesReadable = (flags & 16) != 0;
+            const bool layersReadable = (flags & 32) != 0;
+            SCOPED_TRACE("material type " + std::to_string(materialType) + ", flags " + std::to_string(flags));
+            Recorder().Clear();
+            HostControl::ClearFailures();
+            Store(settings);
+            model.textures.clear();
+            if (withTexture)
+                model.textures.push_back(ZeltoHost::TextureData());
+            if (!storiesReadable)
+                HostControl::InjectError("ACAPI_ProjectSetting_GetStorySettings", APIERR_GENERAL);
+            if (!layersReadable)
+                HostControl::InjectError("ACAPI_Attribute_GetAttributesByType", APIERR_GENERAL);
+
+            ASSERT_EQ(Run().kind, Outcome::Kind::Completed);
+            const PhaseTally tally = TallyPhases(ProcessEvents());
+            EXPECT_EQ(tally.announced, tally.begun);
+            EXPECT_EQ(HasPhase(ProcessEvents(), StoriesTitle), storiesReadable);
+            EXPECT_EQ(HasPhase(ProcessEvents(), LayersTitle), layersReadable);
+        }
+}
+
+TEST_F(EngineDriverTest, ElementRunsPollForACancelAtEveryThousandthElementOnly)
+{
+    for (int i = 0; i < 2500; ++i)
+        AddElement(1);
+    Export();
+    int polls = 0;
+    for (const std::string& event : ProcessEvents())
+        polls += event.rfind("IsCanceled", 0) == 0 ? 1 : 0;
+    // Bounds, elements and the three mesh runs, each at elements 1000 and 2000; no stories or layers.
+    EXPECT_EQ(polls, 5 * 2);
+}
+
+// A cancel noticed at the 1000th element of each run over the elements: the export ends with
+// WRL::Cancel, the window is closed, and a file that was at the target stays as it was.
+TEST_F(EngineDriverTest, ACancelAtTheThousandthElementOfEachRunEndsTheExport)
+{
+    for (int i = 0; i < 1000; ++i)
+        AddElement(1);
+    struct Case {
+        int poll;
+        const char* phase;
+    };
+    const Case cases[] = {{1, BoundsTitle}, {2, ElementsTitle}, {3, PointsTitle}, {4, UvwTitle}, {5, PolygonsTitle}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.phase);
+        Recorder().Clear();
+        folder.WriteFile("House.Zelto", "the previous export");
+        window.CancelAtPoll(c.poll);
+
+        const Outcome outcome = Run();
+
+        EXPECT_EQ(outcome.kind, Outcome::Kind::Cancelled);
+        EXPECT_EQ(outcome.code, -7003);
+        EXPECT_EQ(PhaseOfCancel(ProcessEvents()), c.phase);
+        EXPECT_FALSE(window.IsOpen());
+        ASSERT_GE(ProcessEvents().size(), 2u);
+        EXPECT_EQ(ProcessEvents()[ProcessEvents().size() - 2], "Close");  // by the pass
+        EXPECT_EQ(ProcessEvents().back().rfind("Close", 0), 0u);           // again by the driver
+        EXPECT_EQ(folder.ReadFile("House.Zelto"), "the previous export");
+    }
+}
+
+TEST_F(EngineDriverTest, StoriesAndLayersPollAfterEveryItem)
+{
+    AddElement(1);
+    project.AddStory(0, 0.0, "Ground");
+    project.AddStory(1, 3.0, "First");
+    project.AddAttribute(1, 1, "Layer");
+    project.AddAttribute(1, 2, "Walls");
+    struct Case {
+        int poll;
+        const char* phase;
+    };
+    for (const auto& c : {Case{1, StoriesTitle}, Case{2, StoriesTitle}, Case{3, LayersTitle}, Case{4, LayersTitle}}) {
+        SCOPED_TRACE(c.poll);
+        Recorder().Clear();
+        window.CancelAtPoll(c.poll);
+        EXPECT_EQ(Run().kind, Outcome::Kind::Cancelled);
+        EXPECT_EQ(PhaseOfCancel(ProcessEvents()), c.phase);
+        EXPECT_FALSE(window.IsOpen());
+    }
+}
+
+// Failures of every kind inside the passes end as a general failure (-7003) after the original was
+// logged, with the window closed and no file at the target.
+TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
+{
+    AddElement(1);
+    AddElement(1);
+    struct Case {
+        const char* name;
+        std::function<void(ZeltoHost::ModelData&)> plan;
+        const char* logged;
+    };
+    using Kind = ZeltoHost::ModelFault::Kind;
+    auto modelFault = [](ZeltoHost::ModelRead read, Kind kind) {
+        return [read, kind](ZeltoHost::ModelData& data) {
+            ZeltoHost::ModelFault fault;
+            fault.read = read;
+            fault.kind = kind;
+            fault.code = -4711;
+            data.faults.push_back(fault);
+        };
+    };
+    const Case cases[] = {
+        {"host exception from a model read", modelFault(ZeltoHost::ModelRead::Vertex, Kind::HostException),
+         "GeneralException (-4711"},
+        {"out of memory in a model read", modelFault(ZeltoHost::ModelRead::BodyCount, Kind::OutOfMemory), "bad_alloc"},
+        {"other exception from a model read", modelFault(ZeltoHost::ModelRead::Element, Kind::OtherException),
+         "Export failed"},
+        {"host exception out of a host call",
+         [](ZeltoHost::ModelData&) {
+             HostControl::Failure failure;
+             failure.kind = HostControl::Failure::Kind::HostException;
+             failure.code = -4712;
+             HostControl::Inject("ACAPI_Element_GetElemTypeName", failure);
+         },
+         "(-4712"},
+        {"write error", [](ZeltoHost::ModelData&) { HostControl::InjectError("IO::File::WriteBin", -36); },
+         "Export failed"},
+    };
+    const ZeltoHost::ModelData healthy = model;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Recorder().Clear();
+        HostControl::ClearFailures();
+        log.clear();
+        model = healthy;
+        c.plan(model);
+
+        const Outcome outcome = Run();
+
+        EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+        EXPECT_EQ(outcome.code, -7003);
+        EXPECT_TRUE(Logged(c.logged)) << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_FALSE(window.IsOpen());
+        ASSERT_FALSE(ProcessEvents().empty());
+        EXPECT_EQ(ProcessEvents().back(), "Close");
+        EXPECT_FALSE(folder.Exists("House.Zelto"));
+    }
+}
+
+TEST_F(EngineDriverTest, TheOffsetIsReadOnlyWhenAskedForAndAFailedReadCountsAsNoOffset)
+{
+    AddElement(1, {MakeBody({{1, 2, 3}, {2, 2, 3}, {2, 3, 3}}, {{{1, 2, 3}}})});
+    project.offset = {10.0, -20.0};
+
+    Export();
+    EXPECT_EQ(Recorder().CountOf("ACAPI_ProjectSetting_GetOffset"), 0u);
+
+    Settings settings;
+    settings.useOffset = true;
+    Store(settings);
+    Recorder().Clear();
+    HostControl::InjectError("ACAPI_ProjectSetting_GetOffset", APIERR_GENERAL);
+    const zelto_reader::File file = Export();
+    EXPECT_EQ(Recorder().CountOf("ACAPI_ProjectSetting_GetOffset"), 1u);
+    EXPECT_TRUE(Logged("Error: Cannot get offset: #"));
+    ASSERT_EQ(file.points.size(), 3u);
+    EXPECT_DOUBLE_EQ(file.points[0].x, 1.0);
+    EXPECT_DOUBLE_EQ(file.points[0].y, 2.0);
+}
+
+TEST_F(EngineDriverTest, EveryHostHandleIsReleased)
+{
+    const Int32 lamp = AddElement(7);
+    project.AddStory(0, 0.0, "Ground");
+    project.AddStory(1, 3.0, "First");
+    ZeltoHost::HostLibPart part;
+    part.documentName = "Lamp";
+    part.parameters.push_back(ZeltoHost::HostParameter::Number("ZZYZX", 2, 0.5));
+    ProjectRecord(lamp).lamp.libInd = project.AddLibPart(part);
+    ProjectElement(lamp).parameters.push_back(ZeltoHost::HostParameter::Text("TAVO_item_no", "12-A"));
+
+    const Int64 blocksBefore = BMLiveBlockCount();
+    Export();
+    EXPECT_EQ(BMLiveBlockCount(), blocksBefore);
+
+    // Also when the library part's parameters cannot be read after the memo was.
+    HostControl::InjectError("ACAPI_LibraryPart_GetParams", APIERR_GENERAL);
+    Export();
+    EXPECT_EQ(BMLiveBlockCount(), blocksBefore);
+}
