@@ -473,22 +473,29 @@ TEST_F(GXImageTest, JpegFromPixelMapDecodesToTheSameSizeAndColours)
     EXPECT_EQ(decoded.lumaQuantTable, TestPictures::LumaQuantTableFor(90));
 }
 
-TEST_F(GXImageTest, EncoderQualityIsHundredthsOfAPercentKeptWithinOneToHundred)
+TEST_F(GXImageTest, EncoderQualityIsHundredthsOfAPercent)
 {
     struct Case {
         Int32 quality;
-        int jpegQuality;
+        int jpegQuality;  // 0: refused
     };
-    const Case cases[] = {{9000, 90}, {5049, 50}, {5050, 51}, {100, 1}, {0, 1}, {-300, 1}, {10000, 100}, {25000, 100}};
+    const Case cases[] = {{9000, 90}, {5049, 50}, {5050, 51}, {100, 1}, {0, 1}, {10000, 100}, {-1, 0}, {10001, 0}};
     const OwnedPixMap pixMap = PixMapWith(TestPictures::MakeGradient(8, 8, false));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.quality);
         GX::ImageSaveOptions options;
         options.SetQuality(c.quality);
         GSHandle data = nullptr;
-        ASSERT_EQ(GX::ImageBase::ConvertFromPixMap(pixMap.get(), TypeOfMime("image/jpeg"), data, options), NoError);
+        const GSErrCode result = GX::ImageBase::ConvertFromPixMap(pixMap.get(), TypeOfMime("image/jpeg"), data, options);
         const OwnedHandle owned(data);
-        EXPECT_EQ(TestPictures::DecodeJpeg(BytesOf(data)).lumaQuantTable, TestPictures::LumaQuantTableFor(c.jpegQuality));
+        if (c.jpegQuality == 0) {
+            EXPECT_EQ(result, GX::BadParameterErr);
+            EXPECT_EQ(data, nullptr);
+        } else {
+            ASSERT_EQ(result, NoError);
+            EXPECT_EQ(TestPictures::DecodeJpeg(BytesOf(data)).lumaQuantTable,
+                      TestPictures::LumaQuantTableFor(c.jpegQuality));
+        }
     }
 }
 

@@ -74,6 +74,8 @@ GSErrCode EncodePicture(FTM::TypeID type, const GSPixMap& pixMap, const GX::Imag
     const GSErrCode planned = HostFailure::Check("GX::Image::Encode");
     if (planned != NoError)
         return planned;
+    if (options.GetQuality() < 0 || options.GetQuality() > GX::ImageSaveOptions::MaxQuality)
+        return GX::BadParameterErr;
     if (type != JpegTypeId || !IsSupportedPixelBits(options.GetPixelBits()))
         return GX::NotSupportedErr;
     return EncodeJpeg(pixMap, JpegQualityOf(options), bytes);

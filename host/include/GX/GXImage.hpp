@@ -25,8 +25,8 @@ namespace GX {
 
 class GX_DLL_EXPORT ImageSaveOptions {
 public:
-    // Quality in hundredths of a percent: 0..10000. The JPEG encoder uses quality / 100 (rounded),
-    // kept within its 1..100.
+    // Quality in hundredths of a percent: 0..10000; encoders refuse other values
+    // (GX::BadParameterErr). The JPEG encoder uses quality / 100, rounded, and at least 1.
     static constexpr Int32 MaxQuality = 10000;
     static constexpr Int32 DefaultQuality = 7500;
 
