@@ -479,7 +479,7 @@ TEST_F(DGDialogTest, ResettingTheRectanglesIsRecorded)
 
 // ---- The settings names of the CLI ---------------------------------------------------------------
 
-TEST_F(DGDialogTest, SettingsNamesBecomeActionsOnTheSettingsItemsInAFixedOrder)
+TEST_F(DGDialogTest, SettingsNamesBecomeActionsThatEnableBeforeTheQualityAndDisableAfterIt)
 {
     DGUserScript script;
     std::string error;
@@ -505,8 +505,8 @@ TEST_F(DGDialogTest, SettingsNamesBecomeActionsOnTheSettingsItemsInAFixedOrder)
     };
     using Kind = DGUserAction::Kind;
     const std::vector<Expected> expected = {
-        {Kind::SetValue, 6, 3, ""},  {Kind::SetValue, 7, 0, ""},  {Kind::Click, 9, 0, ""},
-        {Kind::Type, 11, 0, "40"},   {Kind::SetValue, 13, 1, ""}, {Kind::SetValue, 14, 1, ""},
+        {Kind::SetValue, 6, 3, ""},  {Kind::Click, 9, 0, ""},     {Kind::Type, 11, 0, "40"},
+        {Kind::SetValue, 7, 0, ""},  {Kind::SetValue, 13, 1, ""}, {Kind::SetValue, 14, 1, ""},
         {Kind::SetValue, 15, 1, ""}, {Kind::SetValue, 19, 6, ""}, {Kind::Type, 18, 0, "2.5"},
         {Kind::SetValue, 21, 1, ""},
     };

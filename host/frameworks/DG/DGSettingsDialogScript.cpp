@@ -10,25 +10,33 @@ namespace {
 
 enum class ValueKind { Choice, Switch, TextureFormat, Whole, Real };
 
+// Settings are played by rank. The texture settings that enable the items after them (material
+// types 2 and 3, textures on, JPEG textures) come before the quality, those that disable them after.
 struct Setting {
     const char* name;
     short item;
     ValueKind kind;
-    int choices;  // entries of a Choice
+    int choices;      // entries of a Choice
+    int enablingRank;
+    int disablingRank;
 };
 
-// In playing order.
 constexpr Setting Settings[] = {
-    {"material-type", MaterialTypeItem, ValueKind::Choice, 3},
-    {"textures", TexturesItem, ValueKind::Switch, 0},
-    {"original-textures", OriginalTexturesItem, ValueKind::TextureFormat, 0},
-    {"texture-quality", QualityEditItem, ValueKind::Whole, 0},
-    {"lights", LightsItem, ValueKind::Switch, 0},
-    {"cameras", CamerasItem, ValueKind::Switch, 0},
-    {"current-camera", CurrentCameraItem, ValueKind::Switch, 0},
-    {"unit", UnitItem, ValueKind::Choice, 6},
-    {"scale", ScaleItem, ValueKind::Real, 0},
-    {"use-offset", UseOffsetItem, ValueKind::Switch, 0},
+    {"material-type", MaterialTypeItem, ValueKind::Choice, 3, 0, 6},
+    {"textures", TexturesItem, ValueKind::Switch, 0, 1, 5},
+    {"original-textures", OriginalTexturesItem, ValueKind::TextureFormat, 0, 2, 4},
+    {"texture-quality", QualityEditItem, ValueKind::Whole, 0, 3, 3},
+    {"lights", LightsItem, ValueKind::Switch, 0, 7, 7},
+    {"cameras", CamerasItem, ValueKind::Switch, 0, 8, 8},
+    {"current-camera", CurrentCameraItem, ValueKind::Switch, 0, 9, 9},
+    {"unit", UnitItem, ValueKind::Choice, 6, 10, 10},
+    {"scale", ScaleItem, ValueKind::Real, 0, 11, 11},
+    {"use-offset", UseOffsetItem, ValueKind::Switch, 0, 12, 12},
+};
+
+struct PlannedAction {
+    int rank = 0;
+    DGUserAction action;
 };
 
 const std::map<std::string, int> UnitNames = {{"m", 1}, {"cm", 2}, {"mm", 3}, {"in", 4}, {"ft", 5}, {"custom", 6}};
@@ -63,37 +71,42 @@ bool ReadChoice(const Setting& setting, const std::string& text, int* choice)
     return true;
 }
 
-// The action for one setting; false when the value does not suit it.
-bool MakeAction(const Setting& setting, const std::string& text, DGUserAction* action)
+// The action for one setting with its rank; false when the value does not suit the setting.
+bool MakeAction(const Setting& setting, const std::string& text, PlannedAction* planned)
 {
     bool on = false;
     double number = 0.0;
     int choice = 0;
+    bool enables = true;
     switch (setting.kind) {
         case ValueKind::Choice:
             if (!ReadChoice(setting, text, &choice))
                 return false;
-            *action = DGUserAction::SetValue(setting.item, choice);
-            return true;
+            planned->action = DGUserAction::SetValue(setting.item, choice);
+            enables = choice >= 2;
+            break;
         case ValueKind::Switch:
             if (!ReadSwitch(text, &on))
                 return false;
-            *action = DGUserAction::SetValue(setting.item, on ? 1 : 0);
-            return true;
+            planned->action = DGUserAction::SetValue(setting.item, on ? 1 : 0);
+            enables = on;
+            break;
         case ValueKind::TextureFormat:
             if (!ReadSwitch(text, &on))
                 return false;
-            *action = DGUserAction::Click(on ? OriginalTexturesItem : JpegTexturesItem);
-            return true;
+            planned->action = DGUserAction::Click(on ? OriginalTexturesItem : JpegTexturesItem);
+            enables = !on;
+            break;
         case ValueKind::Whole:
         case ValueKind::Real:
             if (!ReadNumberFieldText(setting.kind == ValueKind::Whole ? DGItemKind::IntEdit : DGItemKind::RealEdit,
                                      text, &number))
                 return false;
-            *action = DGUserAction::Type(setting.item, text);
-            return true;
+            planned->action = DGUserAction::Type(setting.item, text);
+            break;
     }
-    return false;
+    planned->rank = enables ? setting.enablingRank : setting.disablingRank;
+    return true;
 }
 
 const Setting* FindSetting(const std::string& name)
@@ -110,7 +123,7 @@ const Setting* FindSetting(const std::string& name)
 bool MakeSettingsScript(const std::vector<std::pair<std::string, std::string>>& settings, bool confirm,
                         DGUserScript* script, std::string* error)
 {
-    std::map<const Setting*, DGUserAction> actions;  // a setting given twice: the last one counts
+    std::map<const Setting*, PlannedAction> actions;  // a setting given twice: the last one counts
     for (const auto& [name, value] : settings) {
         const Setting* setting = FindSetting(name);
         if (setting == nullptr) {
@@ -118,20 +131,20 @@ bool MakeSettingsScript(const std::vector<std::pair<std::string, std::string>>& 
                 *error = "unknown setting '" + name + "'";
             return false;
         }
-        DGUserAction action;
-        if (!MakeAction(*setting, value, &action)) {
+        PlannedAction planned;
+        if (!MakeAction(*setting, value, &planned)) {
             if (error != nullptr)
                 *error = "setting '" + name + "' cannot take the value '" + value + "'";
             return false;
         }
-        actions[setting] = action;
+        actions[setting] = planned;
     }
+    std::multimap<int, DGUserAction> byRank;
+    for (const auto& entry : actions)
+        byRank.emplace(entry.second.rank, entry.second.action);
     script->actions.clear();
-    for (const Setting& setting : Settings) {
-        const auto action = actions.find(&setting);
-        if (action != actions.end())
-            script->actions.push_back(action->second);
-    }
+    for (const auto& entry : byRank)
+        script->actions.push_back(entry.second);
     script->confirm = confirm;
     return true;
 }

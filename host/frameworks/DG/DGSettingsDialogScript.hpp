@@ -3,8 +3,11 @@
 //   material-type 1..3       textures, original-textures, lights, cameras, current-camera,
 //   unit 1..6 (or m, cm, mm, in, ft, custom)        use-offset: on|off (true|false, yes|no, 1|0)
 //   texture-quality N        scale X (typed into the scale field: takes effect with unit 6)
-// The settings are played in the order above, whatever order they come in, so that a unit is
-// chosen before a scale is typed; original-textures off chooses the JPEG radio button.
+// The settings are played in an order of their own, whatever order they come in: the texture
+// choices that enable the quality field (material type 2 or 3, textures on, original-textures off,
+// which chooses JPEG) before the quality, those that disable it after; the unit before the scale.
+// A setting whose item is disabled when its turn comes (a scale without the custom unit, a
+// quality with original textures kept) is refused by the dialog and noted in its record.
 #ifndef DG_DGSETTINGSDIALOGSCRIPT_HPP
 #define DG_DGSETTINGSDIALOGSCRIPT_HPP
 
