@@ -5,15 +5,21 @@
 // For each of two scene sizes (N exported polygons, default 1000000, and the second size, default
 // N / 4) it builds the scene, walks it with the reads an export makes, exports it through the add-on's
 // engine inside the stand-in host, writes the same number of bytes with plain POSIX writes, and
-// prints the figures. Each size runs in a process of its own, forked from the same small start, so
-// that memory freed by one size cannot hide the growth of the other.
+// prints the figures. After an untimed first export, walk, export and raw write take turns three
+// times; the report gives medians.
+// Each size runs in a process of its own, forked from the same small start, so that memory freed by
+// one size cannot hide the growth of the other.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +27,7 @@
 #include "ACAPinc.h"
 #include "BuildingSceneGenerator.hpp"
 #include "ExportRun.hpp"
+#include "HeapCounter.hpp"
 #include "GSPrefHost.hpp"
 #include "HostApp.hpp"
 #include "HostControl.hpp"
@@ -38,6 +45,8 @@ constexpr int HostApiVersion = 29;
 constexpr double RatioTarget = 2.0;
 // Growth of the larger scene beyond the smaller one's that still counts as not growing.
 constexpr std::int64_t FlatGrowthToleranceKiB = 1024;
+constexpr int Repetitions = 3;
+constexpr std::size_t BusiestCallsShown = 6;
 
 struct Options {
     std::int64_t polygons = 1000000;
@@ -50,8 +59,9 @@ struct SizeSummary {
     bool completed = false;
     std::int64_t polygons = 0;
     double ratio = 0.0;
-    std::int64_t growthKiB = 0;
+    std::int64_t residentGrowthKiB = 0;
     std::int64_t recorderKiB = 0;
+    std::int64_t exportHeapPeakKiB = 0;
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start)
@@ -133,6 +143,119 @@ private:
     bool modelFilled = false;
 };
 
+// Timings of one measurement repeated; the report uses the median.
+class Samples {
+public:
+    void Add(double seconds) { values.push_back(seconds); }
+    double Median() const
+    {
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted.empty() ? 0.0 : sorted[sorted.size() / 2];
+    }
+    double Min() const { return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end()); }
+    double Max() const { return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end()); }
+    std::string Range() const
+    {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.3f s (%.3f..%.3f over %zu runs)", Median(), Min(), Max(), values.size());
+        return text;
+    }
+
+private:
+    std::vector<double> values;
+};
+
+// Memory around one export. The heap figures count operator new (HeapCounter); the recorder's
+// lists were reserved beforehand, so what it added is its heap less that reservation.
+struct ExportMemory {
+    ResidentMemory before, after;
+    std::int64_t heapBefore = 0, heapPeak = 0, heapAfter = 0;
+    std::int64_t recorderReserved = 0;
+    HostRecorderUsage recorder;
+
+    std::int64_t ResidentGrowthKiB() const { return after.peakKiB - before.peakKiB; }
+    std::int64_t RecorderGrowth() const { return recorder.heapBytes - recorderReserved; }
+    // The export's own heap at the peak; the recorder only grows, so this is what remains of the
+    // peak once the recorder's final size is taken off.
+    std::int64_t ExportHeapPeak() const { return heapPeak - heapBefore - RecorderGrowth(); }
+    std::int64_t ExportHeapLeft() const { return heapAfter - heapBefore - RecorderGrowth(); }
+};
+
+struct SizeMeasurements {
+    ModelWalkResult walk;
+    ExportOutcome firstExport;
+    Samples walkTimes, exportTimes, rawWriteTimes, syncedRawWriteTimes;
+    ExportMemory memory;  // of the first timed export
+    std::string failure;
+};
+
+// One export with its memory: the heap given back first, both peaks reset just before it. The file
+// of the previous run is removed first, so that the export makes a new file as the raw write does.
+ExportOutcome MeasuredExport(HostSession& host, const std::string& path, const HostRecorderUsage& previous,
+                             ExportMemory* memory)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    HostControl::ResetAll();
+    memory->recorderReserved = PresizeHostRecorder(previous);
+    ReleaseFreeHeapMemory();
+    ResetPeakResidentMemory();
+    memory->before = ReadResidentMemory();
+    memory->heapBefore = HeapBytesInUse();
+    ResetPeakHeapBytes();
+    const ExportOutcome exported = RunExport(host.model, path);
+    memory->heapPeak = PeakHeapBytesInUse();
+    memory->heapAfter = HeapBytesInUse();
+    memory->after = ReadResidentMemory();
+    memory->recorder = MeasureAndClearHostRecorder();
+    return exported;
+}
+
+// A first export, untimed, shows how many calls the host's recorder will keep; then walk, export and
+// raw write take turns Repetitions times, so that all three meet the same state of the machine
+// (page cache, write-back).
+bool MeasureSize(HostSession& host, const std::string& folder, SizeMeasurements* measured)
+{
+    const std::string exportPath = folder + "/Tower-" + std::to_string(host.size.polygons) + ".Zelto";
+    const std::string rawPath = folder + "/raw-write.bin";
+    ExportMemory warmUp;
+    const ExportOutcome first = MeasuredExport(host, exportPath, HostRecorderUsage(), &warmUp);
+    if (!first.completed) {
+        measured->failure = "the export failed after " + std::to_string(first.seconds) + " s: " + first.failure;
+        return false;
+    }
+    HostRecorderUsage previous = warmUp.recorder;
+    for (int run = 0; run < Repetitions; ++run) {
+        auto start = std::chrono::steady_clock::now();
+        measured->walk = WalkModelAsExport(host.model);
+        measured->walkTimes.Add(SecondsSince(start));
+
+        ExportMemory memory;
+        const ExportOutcome exported = MeasuredExport(host, exportPath, previous, &memory);
+        if (!exported.completed) {
+            measured->failure = "the export failed after " + std::to_string(exported.seconds) +
+                                " s: " + exported.failure;
+            return false;
+        }
+        previous = memory.recorder;
+        measured->exportTimes.Add(exported.seconds);
+        if (run == 0) {
+            measured->firstExport = exported;
+            measured->memory = memory;
+        }
+
+        double rawSeconds = 0.0;
+        if (!TimeRawWrite(rawPath, exported.bytes, RawWriteEnd::Close, &rawSeconds, &measured->failure))
+            return false;
+        measured->rawWriteTimes.Add(rawSeconds);
+        if (!TimeRawWrite(rawPath, exported.bytes, RawWriteEnd::SyncThenClose, &rawSeconds, &measured->failure))
+            return false;
+        measured->syncedRawWriteTimes.Add(rawSeconds);
+    }
+    return true;
+}
+
 void PrintScene(const BuildingSceneSize& size, double seconds)
 {
     std::printf("Scene: %lld storeys, %lld bays, %lld elements, %lld bodies, %lld points, %lld polygons "
@@ -143,14 +266,77 @@ void PrintScene(const BuildingSceneSize& size, double seconds)
                 static_cast<long long>(size.polygonCorners), seconds);
 }
 
-void PrintRecorder(const HostRecorderUsage& usage)
+void PrintExport(const SizeMeasurements& measured, const BuildingSceneSize& size)
 {
-    std::printf("  host recorder after the export: %lld calls, %lld process events, ~%.1f MiB;",
-                static_cast<long long>(usage.calls), static_cast<long long>(usage.processEvents),
-                static_cast<double>(usage.approximateBytes) / (1024.0 * 1024.0));
-    for (const auto& [function, count] : usage.busiestCalls)
-        std::printf(" %s %lld", function.c_str(), static_cast<long long>(count));
-    std::printf("\n");
+    const ExportOutcome& exported = measured.firstExport;
+    const double seconds = measured.exportTimes.Median();
+    std::printf("Export: %lld polygons, %lld bytes, %s, %.1f MB/s\n",
+                static_cast<long long>(exported.trailer.polygons), static_cast<long long>(exported.bytes),
+                measured.exportTimes.Range().c_str(), MegabytesPerSecond(exported.bytes, seconds));
+    std::printf("  trailer: %lld objects, %lld points, %lld texture coordinates, %lld polygons (%s)\n",
+                static_cast<long long>(exported.trailer.objects), static_cast<long long>(exported.trailer.points),
+                static_cast<long long>(exported.trailer.textureCoordinates),
+                static_cast<long long>(exported.trailer.polygons),
+                exported.trailer.polygons == size.polygons && exported.trailer.points == size.vertices &&
+                        exported.trailer.objects == size.elements
+                    ? "as the scene holds"
+                    : "DIFFERS from the scene");
+}
+
+void PrintYardsticks(const SizeMeasurements& measured)
+{
+    const std::int64_t bytes = measured.firstExport.bytes;
+    std::printf("Walk (the export's model reads, no writing): %s, %lld polygons, %lld points (checksum %.6g)\n",
+                measured.walkTimes.Range().c_str(), static_cast<long long>(measured.walk.polygons),
+                static_cast<long long>(measured.walk.points), measured.walk.checksum);
+    std::printf("Raw write (%lld bytes, POSIX write of 1 MiB blocks + close): %s, %.1f MB/s\n",
+                static_cast<long long>(bytes), measured.rawWriteTimes.Range().c_str(),
+                MegabytesPerSecond(bytes, measured.rawWriteTimes.Median()));
+    std::printf("  the same with fsync before close (the export makes its file durable so): %s, %.1f MB/s\n",
+                measured.syncedRawWriteTimes.Range().c_str(),
+                MegabytesPerSecond(bytes, measured.syncedRawWriteTimes.Median()));
+}
+
+// The host's element records are part of the export's time: the same calls repeated alone show
+// how much.
+void PrintHostElementReads(const SizeMeasurements& measured, HostSession& host)
+{
+    const std::map<std::string, std::int64_t>& calls = measured.memory.recorder.callsPerFunction;
+    const auto found = calls.find("ACAPI_Element_Get");
+    const std::int64_t elementGets = found == calls.end() ? 0 : found->second;
+    const int perElement = host.size.elements > 0 ? static_cast<int>(elementGets / host.size.elements) : 0;
+    const auto start = std::chrono::steady_clock::now();
+    const std::int64_t records = ReadHostElementRecords(host.model, perElement);
+    const double seconds = SecondsSince(start);
+    HostControl::ResetAll();
+    std::printf("  within the export: the host's element records (ACAPI_Element_Get, %lld calls, %d per element), "
+                "repeated alone: %.3f s (%lld found)\n",
+                static_cast<long long>(elementGets), perElement, seconds, static_cast<long long>(records));
+}
+
+void PrintMemory(const ExportMemory& memory)
+{
+    std::printf("Peak memory (VmHWM): %lld KiB before the export (resident %lld KiB), %lld KiB after: "
+                "growth %lld KiB during the export\n",
+                static_cast<long long>(memory.before.peakKiB), static_cast<long long>(memory.before.currentKiB),
+                static_cast<long long>(memory.after.peakKiB), static_cast<long long>(memory.ResidentGrowthKiB()));
+    const HostRecorderUsage& recorder = memory.recorder;
+    std::vector<std::pair<std::string, std::int64_t>> busiest(recorder.callsPerFunction.begin(),
+                                                              recorder.callsPerFunction.end());
+    std::sort(busiest.begin(), busiest.end(), [](const auto& left, const auto& right) {
+        return left.second > right.second;
+    });
+    std::printf("  the host's recorder kept %lld calls and %lld process events: %lld KiB of heap (%lld KiB of it "
+                "its two lists, reserved before the export); busiest:",
+                static_cast<long long>(recorder.calls), static_cast<long long>(recorder.processEvents),
+                static_cast<long long>(recorder.heapBytes / 1024),
+                static_cast<long long>(memory.recorderReserved / 1024));
+    for (std::size_t i = 0; i < busiest.size() && i < BusiestCallsShown; ++i)
+        std::printf(" %s %lld", busiest[i].first.c_str(), static_cast<long long>(busiest[i].second));
+    std::printf("\n  the export's own heap (operator new, the recorder taken off): %lld KiB at the peak, "
+                "%lld KiB left after it\n",
+                static_cast<long long>(memory.ExportHeapPeak() / 1024),
+                static_cast<long long>(memory.ExportHeapLeft() / 1024));
 }
 
 // One size, start to end; the summary goes back to the parent process.
@@ -165,70 +351,26 @@ SizeSummary RunSize(std::int64_t polygons, const std::string& folder)
         std::printf("The stand-in host could not be set up.\n");
         return summary;
     }
-
-    auto start = std::chrono::steady_clock::now();
-    const ModelWalkResult walk = WalkModelAsExport(host.model);
-    const double walkSeconds = SecondsSince(start);
-
-    const std::string exportPath = folder + "/Tower-" + std::to_string(polygons) + ".Zelto";
-    HostControl::ResetAll();
-    ResetPeakResidentMemory();
-    const ResidentMemory before = ReadResidentMemory();
-    const ExportOutcome exported = RunExport(host.model, exportPath);
-    const ResidentMemory after = ReadResidentMemory();
-    const HostRecorderUsage recorder = MeasureHostRecorder(HostControl::TheRecorder(), 6);
-    const std::int64_t elementReads =
-        static_cast<std::int64_t>(HostControl::TheRecorder().CountOf("ACAPI_Element_Get"));
-    HostControl::ResetAll();
-
-    if (!exported.completed) {
-        std::printf("Export FAILED after %.3f s: %s\n", exported.seconds, exported.failure.c_str());
+    SizeMeasurements measured;
+    if (!MeasureSize(host, folder, &measured)) {
+        std::printf("FAILED: %s\n", measured.failure.c_str());
         return summary;
     }
-    std::printf("Export: %lld polygons, %lld bytes, %.3f s, %.1f MB/s\n",
-                static_cast<long long>(exported.trailer.polygons), static_cast<long long>(exported.bytes),
-                exported.seconds, MegabytesPerSecond(exported.bytes, exported.seconds));
-    std::printf("  trailer: %lld objects, %lld points, %lld texture coordinates, %lld polygons%s\n",
-                static_cast<long long>(exported.trailer.objects), static_cast<long long>(exported.trailer.points),
-                static_cast<long long>(exported.trailer.textureCoordinates),
-                static_cast<long long>(exported.trailer.polygons),
-                exported.trailer.polygons == host.size.polygons && exported.trailer.points == host.size.vertices
-                    ? " (as the scene holds)"
-                    : " (DIFFERS from the scene)");
+    PrintExport(measured, host.size);
+    PrintYardsticks(measured);
+    summary.ratio =
+        measured.exportTimes.Median() / (measured.walkTimes.Median() + measured.rawWriteTimes.Median());
+    std::printf("Ratio export / (walk + raw write), medians: %.2f (target at most %.1f: %s)\n", summary.ratio,
+                RatioTarget, summary.ratio <= RatioTarget ? "met" : "NOT met");
+    std::printf("  against the raw write with fsync: %.2f\n",
+                measured.exportTimes.Median() /
+                    (measured.walkTimes.Median() + measured.syncedRawWriteTimes.Median()));
+    PrintHostElementReads(measured, host);
+    PrintMemory(measured.memory);
 
-    std::printf("Walk (the export's model reads, no writing): %.3f s, %lld polygons, %lld points (checksum %.6g)\n",
-                walkSeconds, static_cast<long long>(walk.polygons), static_cast<long long>(walk.points),
-                walk.checksum);
-
-    double rawSeconds = 0.0;
-    std::string rawError;
-    if (!TimeRawWrite(folder + "/raw-write.bin", exported.bytes, &rawSeconds, &rawError)) {
-        std::printf("Raw write FAILED: %s\n", rawError.c_str());
-        return summary;
-    }
-    std::printf("Raw write (%lld bytes, POSIX write of 1 MiB blocks + close): %.3f s, %.1f MB/s\n",
-                static_cast<long long>(exported.bytes), rawSeconds, MegabytesPerSecond(exported.bytes, rawSeconds));
-
-    summary.ratio = exported.seconds / (walkSeconds + rawSeconds);
-    std::printf("Ratio export / (walk + raw write): %.2f (target at most %.1f: %s)\n", summary.ratio, RatioTarget,
-                summary.ratio <= RatioTarget ? "met" : "NOT met");
-
-    const int readRuns = host.size.elements > 0 ? static_cast<int>(elementReads / host.size.elements) : 0;
-    start = std::chrono::steady_clock::now();
-    const std::int64_t recordsFound = ReadHostElementRecords(host.model, readRuns);
-    const double readSeconds = SecondsSince(start);
-    HostControl::ResetAll();
-    std::printf("  of the export's time, the host's element records (ACAPI_Element_Get, %lld calls made by the "
-                "export, %d per element, repeated alone): %.3f s (%lld found)\n",
-                static_cast<long long>(elementReads), readRuns, readSeconds, static_cast<long long>(recordsFound));
-
-    summary.growthKiB = after.peakKiB - before.peakKiB;
-    summary.recorderKiB = recorder.approximateBytes / 1024;
-    std::printf("Peak memory (VmHWM): %lld KiB before the export (resident %lld KiB), %lld KiB after: "
-                "growth %lld KiB during the export\n",
-                static_cast<long long>(before.peakKiB), static_cast<long long>(before.currentKiB),
-                static_cast<long long>(after.peakKiB), static_cast<long long>(summary.growthKiB));
-    PrintRecorder(recorder);
+    summary.residentGrowthKiB = measured.memory.ResidentGrowthKiB();
+    summary.recorderKiB = measured.memory.recorder.heapBytes / 1024;
+    summary.exportHeapPeakKiB = measured.memory.ExportHeapPeak() / 1024;
     summary.completed = true;
     return summary;
 }
@@ -265,16 +407,14 @@ void PrintComparison(const SizeSummary& first, const SizeSummary& second)
 {
     std::printf("\n=== Memory growth during the export ===\n");
     for (const SizeSummary* size : {&first, &second}) {
-        std::printf("%10lld polygons: %7lld KiB, of which the host recorder ~%lld KiB; without it ~%lld KiB\n",
-                    static_cast<long long>(size->polygons), static_cast<long long>(size->growthKiB),
-                    static_cast<long long>(size->recorderKiB),
-                    static_cast<long long>(size->growthKiB - size->recorderKiB));
+        std::printf("%10lld polygons: VmHWM +%lld KiB; host recorder %lld KiB; the export's own heap peak %lld KiB\n",
+                    static_cast<long long>(size->polygons), static_cast<long long>(size->residentGrowthKiB),
+                    static_cast<long long>(size->recorderKiB), static_cast<long long>(size->exportHeapPeakKiB));
     }
     const SizeSummary& larger = first.polygons >= second.polygons ? first : second;
     const SizeSummary& smaller = first.polygons >= second.polygons ? second : first;
-    const std::int64_t difference =
-        (larger.growthKiB - larger.recorderKiB) - (smaller.growthKiB - smaller.recorderKiB);
-    std::printf("Export's own growth, larger scene minus smaller: %lld KiB (flat within %lld KiB: %s)\n",
+    const std::int64_t difference = larger.exportHeapPeakKiB - smaller.exportHeapPeakKiB;
+    std::printf("The export's own heap peak, larger scene minus smaller: %lld KiB (flat within %lld KiB: %s)\n",
                 static_cast<long long>(difference), static_cast<long long>(FlatGrowthToleranceKiB),
                 difference <= FlatGrowthToleranceKiB ? "yes" : "NO");
     std::printf("Ratios: %.2f and %.2f (target at most %.1f)\n", first.ratio, second.ratio, RatioTarget);

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string>
 
+#include <malloc.h>
+
 namespace ZeltoBench {
 
 namespace {
@@ -31,6 +33,11 @@ ResidentMemory ReadResidentMemory()
             memory.currentKiB = KiBOf(line);
     }
     return memory;
+}
+
+void ReleaseFreeHeapMemory()
+{
+    ::malloc_trim(0);
 }
 
 bool ResetPeakResidentMemory()

@@ -14,6 +14,10 @@ struct ResidentMemory {
 
 ResidentMemory ReadResidentMemory();
 
+// Gives the heap's free memory back to the system, so that what a later step allocates shows as
+// growth instead of filling the holes that earlier steps left.
+void ReleaseFreeHeapMemory();
+
 // Sets the peak to the current resident size (writes "5" to /proc/self/clear_refs). False when
 // the kernel refuses; the peak then still holds everything since the process started.
 bool ResetPeakResidentMemory();

@@ -35,7 +35,8 @@ bool WriteAll(int descriptor, const char* bytes, std::size_t count)
 
 }  // namespace
 
-bool TimeRawWrite(const std::string& path, std::int64_t byteCount, double* seconds, std::string* error)
+bool TimeRawWrite(const std::string& path, std::int64_t byteCount, RawWriteEnd end, double* seconds,
+                  std::string* error)
 {
     std::vector<char> block(RawWriteBlockBytes);
     for (std::size_t i = 0; i < block.size(); ++i)
@@ -56,13 +57,17 @@ bool TimeRawWrite(const std::string& path, std::int64_t byteCount, double* secon
     }
     if (!ok)
         *error = Failure("write", path);
+    if (ok && end == RawWriteEnd::SyncThenClose && ::fsync(descriptor) != 0) {
+        *error = Failure("fsync", path);
+        ok = false;
+    }
     if (::close(descriptor) != 0 && ok) {
         *error = Failure("close", path);
         ok = false;
     }
-    const auto end = std::chrono::steady_clock::now();
+    const auto finish = std::chrono::steady_clock::now();
     ::unlink(path.c_str());
-    *seconds = std::chrono::duration<double>(end - start).count();
+    *seconds = std::chrono::duration<double>(finish - start).count();
     return ok;
 }
 
