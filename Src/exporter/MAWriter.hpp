@@ -22,12 +22,14 @@
 #include "ACAPinc.h"
 #include "Definitions.hpp"
 #include "Location.hpp"
+#include "MaterialList.hpp"
 #include "ModelerAPITypes.hpp"
 #include "SceneRecordLists.hpp"
 #include "TotalIndex.hpp"
 
 namespace ModelerAPI {
 class Model;
+class Parameter;
 }
 
 namespace WRL {
@@ -131,7 +133,24 @@ public:
     // their material carry the host material index - 1.
     void NoteMaterialShaderPosition(Int32 materialIndex, Int32 shaderPosition);
 
-    // Further lists (materials, textures, camera sets) and their record writers join here.
+    // ---- Shaders (MAWriter_Materials.cpp) ----------------------------------------------------------
+    // One Int32 of the two that open the RGB section.
+    void WriteMaterialNum(int value);
+    // One RGB shader record for model material materialNumber (1-based); name holds at most 255 bytes.
+    // Appends its MatData entry to materials and tells the polygon records its shader position.
+    void WriteMaterialRgb(const int& materialNumber, const char* name, const int& attributeReference,
+                          const MaterialType& type);
+    // One internal shader record; textureFileName may be empty (no texture block).
+    void WriteMaterialInternal(const int& materialNumber, const char* textureFileName);
+    // One Cinema 4D shader record: the material's extra parameters.
+    void WriteMaterialCinema4D(const int& materialNumber);
+    const MaterialList& Materials() const { return materials; }
+
+    // ---- Extra parameters (ExtraParameterRecord.cpp) -----------------------------------------------
+    // One parameter record (see ExtraParameterRecord.hpp); NoTextureKey replaces no value.
+    void WriteExtraParameter(const ModelerAPI::Parameter& parameter, const char* textureKey);
+
+    // Further lists (textures, camera sets) and their record writers join here.
 
 private:
     void OpenTemporaryFile();
@@ -150,6 +169,7 @@ private:
     ClassList classes;
     StoryList stories;
     std::unordered_map<Int32, Int32> materialShaderPositions;
+    MaterialList materials;
 };
 
 }  // namespace WRL

@@ -1,0 +1,128 @@
+// RGB, internal and Cinema 4D shader records, and the material list that merges materials of one
+// name into one shader position.
+#include <string>
+
+#include "ExportText.hpp"
+#include "ExtraParameterRecord.hpp"
+#include "MAWriter.hpp"
+#include "ModelerAPI.hpp"
+#include "ZELTO_export_Parameters.hpp"
+
+namespace WRL {
+
+namespace {
+
+constexpr double DegreesPerRadian = 57.29577951308232;
+constexpr Int32 HostAttributeQualifier = -2;
+
+ModelerAPI::Material FetchMaterial(const ModelerAPI::Model& model, Int32 materialNumber)
+{
+    ModelerAPI::Material material;
+    model.GetMaterial(ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::MaterialIndex, materialNumber,
+                                                 HostAttributeQualifier),
+                      &material);
+    return material;
+}
+
+void WriteColor(MAWriter& writer, const ModelerAPI::Color& color)
+{
+    writer.WriteReal(color.red);
+    writer.WriteReal(color.green);
+    writer.WriteReal(color.blue);
+}
+
+// "name :: n", cut to a list name at a character boundary.
+std::string NumberedName(const char* name, Int32 dupCount)
+{
+    const std::string numbered = std::string(name) + " :: " + std::to_string(dupCount);
+    return numbered.substr(0, Utf8PrefixLength(numbered.c_str(), numbered.size(), MaterialNameSize - 1));
+}
+
+}  // namespace
+
+void MAWriter::WriteMaterialNum(int value)
+{
+    WriteInt32(value);
+}
+
+// A material takes the position of the first earlier entry of its name. A GDL material only merges
+// with one of the same content; each differing one before that adds to its " :: n" number.
+void MAWriter::WriteMaterialRgb(const int& materialNumber, const char* name, const int& attributeReference,
+                                const MaterialType& type)
+{
+    const ModelerAPI::Material material = FetchMaterial(*model, materialNumber);
+
+    MatData entry;
+    entry.index = materialNumber;
+    entry.sameAs = static_cast<Int32>(materials.GetSize());
+    CopyUtf8Cut(name, entry.name);
+    for (const GS::UIndex position : materials.PositionsNamed(entry.name)) {
+        if (type != GdlMaterial || FetchMaterial(*model, materials[position].index) == material) {
+            entry.sameAs = static_cast<Int32>(position);
+            break;
+        }
+        ++entry.dupCount;
+    }
+    materials.Append(entry);
+    NoteMaterialShaderPosition(entry.index, entry.sameAs);
+
+    if (entry.dupCount > 0)
+        WriteBinUnicode(NumberedName(entry.name, entry.dupCount).c_str());
+    else
+        WriteBinUnicode(entry.name);
+    WriteInt32(attributeReference);
+    WriteInt32(type);
+    WriteColor(*this, material.GetSurfaceColor());
+}
+
+void MAWriter::WriteMaterialInternal(const int& materialNumber, const char* textureFileName)
+{
+    const ModelerAPI::Material material = FetchMaterial(*model, materialNumber);
+    ModelerAPI::AttributeIndex textureIndex;
+    material.GetTextureIndex(textureIndex);
+    const bool hasTexture = parameters->exportTextures && textureFileName != nullptr && *textureFileName != '\0' &&
+                            textureIndex.IsValid();
+    WriteBool(hasTexture);
+    if (hasTexture) {
+        ModelerAPI::Texture texture;
+        model->GetTexture(ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::TextureIndex,
+                                                     textureIndex.GetIndex(), HostAttributeQualifier),
+                          &texture);
+        char name[MaterialNameSize];
+        CopyUtf8Cut(textureFileName, name);
+        WriteBinUnicode(name);
+        WriteReal(material.GetTextureRotationAngle() * DegreesPerRadian);
+        WriteReal(texture.GetXSize());
+        WriteReal(texture.GetYSize());
+        WriteBool(texture.IsBumpMapPattern());
+        WriteBool(texture.IsTransparentPattern());
+        WriteBool(texture.IsMirroredInX());
+        WriteBool(texture.IsMirroredInY());
+    }
+    WriteBool(true);
+    WriteReal(material.GetTransparency());
+    WriteReal(material.GetTransparencyAttenuation());
+    WriteReal(material.GetEmissionAttenuation());
+    WriteColor(*this, material.GetEmissionColor());
+    WriteReal(material.GetAmbientReflection());
+    WriteReal(material.GetDiffuseReflection());
+    WriteReal(material.GetShining());
+    WriteReal(material.GetSpecularReflection());
+    WriteColor(*this, material.GetSpecularColor());
+}
+
+void MAWriter::WriteMaterialCinema4D(const int& materialNumber)
+{
+    const ModelerAPI::Material material = FetchMaterial(*model, materialNumber);
+    ModelerAPI::ParameterList parameterList;
+    material.GetExtraParameters(&parameterList);
+    const Int32 count = parameterList.GetParameterCount();
+    WriteInt32(count);
+    ModelerAPI::Parameter parameter;
+    for (Int32 number = 1; number <= count; ++number) {
+        parameterList.GetParameter(number, &parameter);
+        WriteExtraParameter(parameter, MaterialTextureKey);
+    }
+}
+
+}  // namespace WRL
