@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,8 +28,8 @@
 #include "ACAPinc.h"
 #include "BuildingSceneGenerator.hpp"
 #include "ExportRun.hpp"
-#include "HeapCounter.hpp"
 #include "GSPrefHost.hpp"
+#include "HeapCounter.hpp"
 #include "HostApp.hpp"
 #include "HostControl.hpp"
 #include "HostModel.hpp"

@@ -135,14 +135,20 @@ private:
         });
     }
 
+    // Axis by axis, as the bounds pass merges a corner (a NaN never moves a corner).
+    static void MergeAxis(double value, double& low, double& high)
+    {
+        if (low > value)
+            low = value;
+        if (value > high)
+            high = value;
+    }
+
     void Merge(const Vertex& v)
     {
-        if (low.x > v.x) low.x = v.x;
-        if (low.y > v.y) low.y = v.y;
-        if (low.z > v.z) low.z = v.z;
-        if (v.x > high.x) high.x = v.x;
-        if (v.y > high.y) high.y = v.y;
-        if (v.z > high.z) high.z = v.z;
+        MergeAxis(v.x, low.x, high.x);
+        MergeAxis(v.y, low.y, high.y);
+        MergeAxis(v.z, low.z, high.z);
         result.checksum += low.x + high.z;
     }
 
