@@ -13,6 +13,8 @@
 #include "RS.hpp"
 #include "Sight.hpp"
 #include "ZELTO_export_Cancel.hpp"
+#include "ZELTO_export_Dialog.hpp"
+#include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_Resources.hpp"
 
 namespace {
@@ -81,6 +83,19 @@ void RunSaveAsExport(const API_IOParams* io, GS::SharedPtr<Modeler::Sight> sight
     exporter.ExportScene();
 }
 
+// The settings dialog over the stored settings: 0 when the user confirmed and every setting was stored.
+int EditExportSettings()
+{
+    try {
+        WRL::MAParameters parameters(false, IO::Name());
+        WRL::MADialog dialog(&parameters);
+        return dialog.Savepanel() ? NoError : APIERR_GENERAL;
+    } catch (...) {
+        LogMessageDebug("Zelto_export:: Export settings failed\n");
+        return APIERR_GENERAL;
+    }
+}
+
 }  // namespace
 
 void GetACFileName(IO::Name& name)
@@ -131,11 +146,11 @@ int MenuCommandHandler(const API_MenuParams* params)
     switch (params->menuItemRef.itemIndex) {
         case DirectExportItem:
         case ForgetCinema4DItem:
-        case ExportSettingsItem:
         case UpdateCheckItem:
-            // The direct export, forgetting the Cinema 4D location, the settings and the update check
-            // join here.
+            // The direct export, forgetting the Cinema 4D location and the update check join here.
             return NoError;
+        case ExportSettingsItem:
+            return EditExportSettings();
         default:
             return NoError;
     }

@@ -1,6 +1,7 @@
 #include "MAExporter.hpp"
 
 #include "ZELTO_export_Cancel.hpp"
+#include "ZELTO_export_Dialog.hpp"
 
 namespace WRL {
 
@@ -11,10 +12,11 @@ void MAExporter::ExportScene()
     MainExporter();
 }
 
-// The export runs with the settings as the preferences hold them.
+// False when the user did not confirm, or confirmed settings that could not all be stored.
 bool MAExporter::RunSettingsDialog()
 {
-    return true;
+    MADialog dialog(parameters.get());
+    return dialog.Savepanel();
 }
 
 }  // namespace WRL
