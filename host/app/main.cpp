@@ -1,19 +1,45 @@
 // zelto-host: the stand-in host application's command line.
 //
-//   zelto-host [--api N] register     load the module of version N (default 29), run the add-on
-//                                     protocol and print what the add-on registered
-//   zelto-host register --all         the same for every module that was built (21..29)
+//   zelto-host [--api N] register [--all]
+//       load the module of host API version N (default 29), run the add-on protocol and print what
+//       the add-on registered; --all does so for every module that was built (21..29)
+//   zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
+//              [--cancel-at-poll K]
+//       load the scene into the host, then save its 3D window in the add-on's file type as FILE
+//
+// Export options:
+//   --home DIR          the host's user-data folder (preferences, special folders); made when missing;
+//                       default ~/.zelto-host
+//   --dialog ok|cancel  how the user closes the export settings dialog (default ok)
+//   --set NAME=VALUE    a value the user enters in the settings dialog before closing it; NAME is one of
+//                       material-type, textures, original-textures, texture-quality, lights, cameras,
+//                       current-camera, unit, scale, use-offset (switches take 0 or 1)
+//   --cancel-at-poll K  the user presses cancel in the process window at its K-th cancel poll
+// The export draws the process window on stderr, prints the handler's result by name and, after a
+// successful export, a summary of the file. Exit status: 0 success, 1 cancelled, 2 any other error.
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
 #include <string>
+#include <system_error>
 #include <unistd.h>
+#include <vector>
 
+#include "DGSettingsDialogScript.hpp"
+#include "ExportSummary.hpp"
+#include "GSPrefHost.hpp"
 #include "HostApp.hpp"
+#include "HostErrorNames.hpp"
 #include "RS.hpp"
+#include "SceneLoader.hpp"
 
 namespace {
 
 constexpr int DefaultHostApiVersion = 29;
+constexpr int ExitSuccess = 0;
+constexpr int ExitCancelled = 1;
+constexpr int ExitFailure = 2;
 
 std::string ExecutableFolder()
 {
@@ -28,8 +54,26 @@ std::string ExecutableFolder()
 
 void PrintUsage()
 {
-    std::fprintf(stderr, "usage: zelto-host [--api N] register [--all]\n");
+    std::fprintf(stderr,
+                 "usage: zelto-host [--api N] register [--all]\n"
+                 "       zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
+                 "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n");
 }
+
+bool ParseInteger(const std::string& text, int* value)
+{
+    if (text.empty())
+        return false;
+    std::size_t used = 0;
+    try {
+        *value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return used == text.size();
+}
+
+// ---- register ---------------------------------------------------------------------------------------
 
 std::string ResourceText(const std::string& modulePath, short listId, Int32 item)
 {
@@ -49,7 +93,7 @@ int RunRegister(int version)
     std::string error;
     if (!host.Load(modulePath, &error)) {
         std::fprintf(stderr, "zelto-host: host API %d: %s\n", version, error.c_str());
-        return 2;
+        return ExitFailure;
     }
     const GSErrCode result = host.RunStartupProtocol(&error);
     const API_ExportedFuncs& record = host.Exported();
@@ -80,9 +124,178 @@ int RunRegister(int version)
                                                                                                  : "installed");
     if (result != NoError) {
         std::fprintf(stderr, "zelto-host: host API %d: %s (%d)\n", version, error.c_str(), result);
-        return 2;
+        return ExitFailure;
     }
-    return 0;
+    return ExitSuccess;
+}
+
+int RunRegisterAll()
+{
+    int status = ExitSuccess;
+    for (int v = 21; v <= 29; ++v) {
+        if (access(ZeltoHost::HostApp::ModulePath(ExecutableFolder(), v).c_str(), R_OK) == 0 &&
+            RunRegister(v) != ExitSuccess)
+            status = ExitFailure;
+    }
+    return status;
+}
+
+// ---- export -----------------------------------------------------------------------------------------
+
+struct ExportOptions {
+    std::string scene;
+    std::string output;
+    std::string home;
+    bool confirmDialog = true;
+    std::vector<std::string> settings;  // NAME=VALUE, in the order given
+    int cancelAtPoll = 0;
+};
+
+std::string DefaultHomeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* user = getpwuid(getuid());
+        home = user != nullptr ? user->pw_dir : "/tmp";
+    }
+    return std::string(home) + "/.zelto-host";
+}
+
+bool MakeFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// The host's user-data folder holds its preferences and the special folders a scene leaves unset.
+bool PrepareHome(const std::string& home, ZeltoHost::HostProject& project)
+{
+    const std::filesystem::path folder = AbsolutePath(home);
+    if (!MakeFolder(folder)) {
+        std::fprintf(stderr, "zelto-host: cannot make the home folder %s\n", folder.c_str());
+        return false;
+    }
+    GSPref::SetUserDataFolder(folder.string());
+    const std::pair<API_SpecFolderID, const char*> specialFolders[] = {
+        {ZeltoHost::HostProject::DirectExportFolder, "Documents"},
+        {ZeltoHost::HostProject::UpdateCheckFolder, "Temporary"}};
+    for (const auto& [id, name] : specialFolders) {
+        if (project.specialFolders.count(id) != 0)
+            continue;
+        if (!MakeFolder(folder / name)) {
+            std::fprintf(stderr, "zelto-host: cannot make the folder %s\n", (folder / name).c_str());
+            return false;
+        }
+        project.specialFolders[id] = IO::Location((folder / name).c_str());
+    }
+    return true;
+}
+
+// How the host's user answers the export settings dialog: the --set values, then OK or Cancel.
+bool PlanSettingsDialog(const ExportOptions& options)
+{
+    std::vector<std::pair<std::string, std::string>> settings;
+    for (const std::string& setting : options.settings) {
+        const std::size_t equals = setting.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            std::fprintf(stderr, "zelto-host: --set %s: expected NAME=VALUE\n", setting.c_str());
+            return false;
+        }
+        settings.emplace_back(setting.substr(0, equals), setting.substr(equals + 1));
+    }
+    std::string error;
+    if (!ScriptSettingsDialog(settings, options.confirmDialog, &error)) {
+        std::fprintf(stderr, "zelto-host: --set: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+int ResultStatus(GSErrCode result)
+{
+    if (result == NoError)
+        return ExitSuccess;
+    return result == APIERR_CANCEL ? ExitCancelled : ExitFailure;
+}
+
+int PrintSummary(const std::string& path)
+{
+    ZeltoHost::ExportSummary summary;
+    std::string error;
+    if (!ZeltoHost::ReadExportSummary(path, &summary, &error)) {
+        std::fprintf(stderr, "zelto-host: %s\n", error.c_str());
+        return ExitFailure;
+    }
+    ZeltoHost::PrintExportSummary(stdout, path, summary);
+    return ExitSuccess;
+}
+
+int RunExport(int version, const ExportOptions& options)
+{
+    using namespace ZeltoHost;
+    HostApp host(version);
+    std::string error;
+    if (!LoadScene(AbsolutePath(options.scene), host.Project(), host.Model(), &error)) {
+        std::fprintf(stderr, "zelto-host: %s\n", error.c_str());
+        return ExitFailure;
+    }
+    if (!PrepareHome(options.home, host.Project()) || !PlanSettingsDialog(options))
+        return ExitFailure;
+
+    const std::string modulePath = HostApp::ModulePath(ExecutableFolder(), version);
+    if (!host.Load(modulePath, &error) || host.RunStartupProtocol(&error) != NoError) {
+        std::fprintf(stderr, "zelto-host: host API %d: %s\n", version, error.c_str());
+        return ExitFailure;
+    }
+
+    const std::string target = AbsolutePath(options.output);
+    host.Process().DrawBarOn(stderr);
+    host.Process().CancelAtPoll(options.cancelAtPoll);
+    const GSErrCode result = host.SaveAs3D(IO::Location(target.c_str()));
+    host.Process().DrawBarOn(nullptr);
+    std::printf("result: %s\n", HostErrorName(result).c_str());
+    if (result != NoError)
+        return ResultStatus(result);
+    return PrintSummary(target);
+}
+
+// Reads the export command's words after "export"; false for anything the synopsis does not allow.
+bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        const bool hasValue = i + 1 < words.size();
+        if (word == "-o" && hasValue) {
+            options->output = words[++i];
+        } else if (word == "--home" && hasValue) {
+            options->home = words[++i];
+        } else if (word == "--dialog" && hasValue) {
+            const std::string& answer = words[++i];
+            if (answer != "ok" && answer != "cancel")
+                return false;
+            options->confirmDialog = answer == "ok";
+        } else if (word == "--set" && hasValue) {
+            options->settings.push_back(words[++i]);
+        } else if (word == "--cancel-at-poll" && hasValue) {
+            if (!ParseInteger(words[++i], &options->cancelAtPoll) || options->cancelAtPoll < 1)
+                return false;
+        } else if (!word.empty() && word[0] != '-' && options->scene.empty()) {
+            options->scene = word;
+        } else {
+            return false;
+        }
+    }
+    if (options->home.empty())
+        options->home = DefaultHomeFolder();
+    return !options->scene.empty() && !options->output.empty();
 }
 
 }  // namespace
@@ -90,31 +303,32 @@ int RunRegister(int version)
 int main(int argc, char** argv)
 {
     int version = DefaultHostApiVersion;
-    bool allVersions = false;
-    std::string command;
+    std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--api" && i + 1 < argc) {
-            version = std::atoi(argv[++i]);
-        } else if (argument == "--all") {
-            allVersions = true;
-        } else if (command.empty()) {
-            command = argument;
+            if (!ParseInteger(argv[++i], &version)) {
+                PrintUsage();
+                return ExitFailure;
+            }
         } else {
-            PrintUsage();
-            return 2;
+            words.push_back(argument);
         }
     }
-    if (command != "register" || version < 21 || version > 29) {
+    if (version < 21 || version > 29) {
         PrintUsage();
-        return 2;
+        return ExitFailure;
     }
-    if (!allVersions)
+    if (words == std::vector<std::string>{"register"})
         return RunRegister(version);
-    int status = 0;
-    for (int v = 21; v <= 29; ++v) {
-        if (access(ZeltoHost::HostApp::ModulePath(ExecutableFolder(), v).c_str(), R_OK) == 0 && RunRegister(v) != 0)
-            status = 2;
+    if (words == std::vector<std::string>{"register", "--all"} ||
+        words == std::vector<std::string>{"--all", "register"})
+        return RunRegisterAll();
+    if (!words.empty() && words.front() == "export") {
+        ExportOptions options;
+        if (ParseExportOptions(std::vector<std::string>(words.begin() + 1, words.end()), &options))
+            return RunExport(version, options);
     }
-    return status;
+    PrintUsage();
+    return ExitFailure;
 }
