@@ -85,7 +85,7 @@ WALL, WINDOW, DOOR, OBJECT, LAMP, SLAB, ROOF, CAMERA, CAMERA_SET = 1, 4, 5, 6, 7
 TYPE_NAMES = {1: "Wall", 2: "Column", 3: "Beam", 4: "Window", 5: "Door", 6: "Object", 7: "Lamp", 8: "Slab",
               9: "Roof", 10: "Mesh", 26: "Camera", 27: "Camera Set"}
 
-# Library parts: name, type (4 object, 7 lamp), default A, B, ZZYZX, extra parameters.
+# Library parts: name, type (4 object, 5 lamp), default A, B, ZZYZX, extra parameters.
 LIBRARY = [("Dining Table", 4, 1.6, 0.9, 0.75, []),
            ("Dining Chair", 4, 0.45, 0.5, 0.9, []),
            ("Sofa 3-Seat", 4, 2.1, 0.9, 0.8, [{"name": "cushions", "number": 3}]),
@@ -93,8 +93,8 @@ LIBRARY = [("Dining Table", 4, 1.6, 0.9, 0.75, []),
            ("Wardrobe", 4, 1.2, 0.6, 2.1, [{"name": "doors", "number": 2}]),
            ("Desk", 4, 1.4, 0.7, 0.74, []),
            ("Bookshelf", 4, 0.9, 0.35, 1.8, []),
-           ("Pendant Lamp", 7, 0.4, 0.4, 0.5, [{"name": "TAVO_item_no", "text": "PL-40"}]),
-           ("Floor Lamp", 7, 0.35, 0.35, 1.6, [])]
+           ("Pendant Lamp", 5, 0.4, 0.4, 0.5, [{"name": "TAVO_item_no", "text": "PL-40"}]),
+           ("Floor Lamp", 5, 0.35, 0.35, 1.6, [])]
 LIB_INDEX = {name: i + 1 for i, (name, *_rest) in enumerate(LIBRARY)}
 
 # ---- Geometry helpers -------------------------------------------------------------------------------
