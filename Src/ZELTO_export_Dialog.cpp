@@ -197,7 +197,8 @@ void CopyItemsToSettings(short dialog, WRL::MAParameters& settings)
     settings.materialType = Clamped(DGGetItemValLong(dialog, Item::MaterialType), MinMaterialType, MaxMaterialType);
     settings.exportTextures = IsOn(dialog, Item::Textures);
     settings.exportOriginalTextures = IsOn(dialog, Item::OriginalTextures);
-    settings.textureQuality = Clamped(DGGetItemValLong(dialog, Item::QualityEdit), MinTextureQuality, MaxTextureQuality);
+    settings.textureQuality =
+        Clamped(DGGetItemValLong(dialog, Item::QualityEdit), MinTextureQuality, MaxTextureQuality);
     settings.exportLights = IsOn(dialog, Item::Lights);
     settings.exportCameras = IsOn(dialog, Item::Cameras);
     settings.exportCurrent3DCamera = IsOn(dialog, Item::Current3DCamera);

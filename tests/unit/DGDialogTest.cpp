@@ -230,7 +230,8 @@ TEST_F(DGDialogTest, ADialogOpenedFromACallbackRunsInsideAndGetsItsOwnId)
     const DGDialogRecord& outer = DGScriptedUser::Transcript()[0];
     EXPECT_EQ(outer.itemsAtClose.at(6).value, 2);
     EXPECT_TRUE(outer.notes.empty());
-    EXPECT_EQ(Messages(outer), (MessageList{{DG_MSG_INIT, 0}, {DG_MSG_CHANGE, 3}, {DG_MSG_CLICK, 1}, {DG_MSG_CLOSE, 1}}));
+    EXPECT_EQ(Messages(outer),
+              (MessageList{{DG_MSG_INIT, 0}, {DG_MSG_CHANGE, 3}, {DG_MSG_CLICK, 1}, {DG_MSG_CLOSE, 1}}));
     EXPECT_EQ(Messages(DGScriptedUser::Transcript()[1]),
               (MessageList{{DG_MSG_INIT, 0}, {DG_MSG_CLICK, 1}, {DG_MSG_CLOSE, 1}}));
 }
@@ -296,9 +297,16 @@ TEST_F(DGDialogTest, CallbackValuesSendNoMessagesAndCountAsModifiedOnlyAfterTheO
         }
         return ClosingButtons(message, dialog, item);
     });
-    EXPECT_EQ(Messages(Shown()), (MessageList{{DG_MSG_INIT, 0}, {DG_MSG_CHANGE, 8}, {DG_MSG_CLICK, 1}, {DG_MSG_CLOSE, 1}}));
-    //                                      1      2      3      4     5     6     7      8     9      10     11     12     13
-    EXPECT_EQ(modified, (std::vector<bool>{false, false, false, true, true, true, false, true, false, false, false, false, false}));
+    EXPECT_EQ(Messages(Shown()),
+              (MessageList{{DG_MSG_INIT, 0}, {DG_MSG_CHANGE, 8}, {DG_MSG_CLICK, 1}, {DG_MSG_CLOSE, 1}}));
+    std::vector<short> modifiedItems;
+    for (short i = 1; i <= 13; ++i) {
+        if (modified[static_cast<std::size_t>(i - 1)])
+            modifiedItems.push_back(i);
+    }
+    // Typed by the user (8), set by the callback after the opening (6; 4 and so 5 of its group),
+    // but not item 7, which was given the value it had.
+    EXPECT_EQ(modifiedItems, (std::vector<short>{4, 5, 6, 8}));
 }
 
 TEST_F(DGDialogTest, TheUserCannotUseDisabledMissingOrUnsuitedItems)
@@ -420,37 +428,43 @@ TEST_F(DGDialogTest, AMissingDialogOrAnUnreadableLayoutShowsNothing)
 {
     struct Case {
         std::string lines;
-        short resId;
-        std::string noteStart;
+        std::string badLine;  // the line named in the note
+        std::string reason;   // how the note's reason starts
     };
     const std::vector<Case> cases = {
-        {EveryKind, 101, "the resource module has no dialog 101"},
-        {"item 1 knob", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 knob': unknown item kind"},
-        {"button 1", TestDialogId, "the layout of dialog 100 cannot be read: 'button 1': item line expected"},
-        {"item 0 button", TestDialogId, "the layout of dialog 100 cannot be read: 'item 0 button': item number"},
-        {"item 1 button\nitem 1 checkbox", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 checkbox': item 1 is given twice"},
-        {"item 1 slider", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 slider': a slider needs"},
-        {"item 1 slider min 5", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 slider min 5': a range needs both"},
-        {"item 1 slider min 5 max 1", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 slider min 5 max 1': 'min' is above"},
-        {"item 1 intedit min 0 max 9 value 10", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 intedit min 0 max 9 value 10': the value lies outside"},
-        {"item 1 popup", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 popup': a popup needs"},
-        {"item 1 popup \"a\" value 2", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 popup \"a\" value 2': the popup's value"},
-        {"item 1 checkbox value 2", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 checkbox value 2': a check box"},
-        {"item 1 button clickable", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 button clickable': option 'clickable' does not suit a button"},
-        {"item 1 realedit value", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 realedit value': 'value' needs a number"},
-        {"item 1 realedit value x", TestDialogId, "the layout of dialog 100 cannot be read: 'item 1 realedit value x': number expected"},
+        {"item 1 knob", "item 1 knob", "unknown item kind"},
+        {"button 1", "button 1", "item line expected"},
+        {"item 0 button", "item 0 button", "item number"},
+        {"item 1 button\nitem 1 checkbox", "item 1 checkbox", "item 1 is given twice"},
+        {"item 1 slider", "item 1 slider", "a slider needs"},
+        {"item 1 slider min 5", "item 1 slider min 5", "a range needs both"},
+        {"item 1 slider min 5 max 1", "item 1 slider min 5 max 1", "'min' is above"},
+        {"item 1 intedit min 0 max 9 value 10", "item 1 intedit min 0 max 9 value 10", "the value lies outside"},
+        {"item 1 popup", "item 1 popup", "a popup needs"},
+        {"item 1 popup \"a\" value 2", "item 1 popup \"a\" value 2", "the popup's value"},
+        {"item 1 checkbox value 2", "item 1 checkbox value 2", "a check box"},
+        {"item 1 button clickable", "item 1 button clickable", "option 'clickable' does not suit a button"},
+        {"item 1 realedit value", "item 1 realedit value", "'value' needs a number"},
+        {"item 1 realedit value x", "item 1 realedit value x", "number expected"},
     };
     bool called = false;
+    const Handler noteCall = [&](short, short, short) -> short {
+        called = true;
+        return 1;
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
-        EXPECT_EQ(Run(c.lines, [&](short, short, short) -> short { return called = true, short(1); }, c.resId), 0);
+        EXPECT_EQ(Run(c.lines, noteCall), 0);
         ASSERT_EQ(Shown().notes.size(), 1u);
-        EXPECT_EQ(Shown().notes[0].rfind(c.noteStart, 0), 0u) << Shown().notes[0];
+        const std::string expected = "the layout of dialog 100 cannot be read: '" + c.badLine + "': " + c.reason;
+        EXPECT_EQ(Shown().notes[0].rfind(expected, 0), 0u) << Shown().notes[0];
         EXPECT_TRUE(Shown().messages.empty());
     }
-    EXPECT_FALSE(called);
+    EXPECT_EQ(Run(EveryKind, noteCall, 101), 0);
+    EXPECT_EQ(Shown().notes, std::vector<std::string>{"the resource module has no dialog 101"});
     EXPECT_EQ(DGModalDialog(nullptr, TestDialogId, nullptr, HandlerTrampoline, 0), 0);
     EXPECT_EQ(Shown().notes, std::vector<std::string>{"no resource module"});
+    EXPECT_FALSE(called);
 }
 
 TEST_F(DGDialogTest, LayoutValuesTextsAndDisabledItemsAreTheStartingState)
@@ -534,8 +548,8 @@ TEST_F(DGDialogTest, UnknownSettingsAndUnsuitedValuesAreRefusedWithoutAPlan)
         EXPECT_NE(error.find("'" + setting.first + "'"), std::string::npos) << error;
     }
     ASSERT_TRUE(ScriptSettingsDialog({{"unit", "mm"}}, false));
-    module = ParseResourceText("dialog 32505 \"S\"\nitem 1 button\nitem 2 button\nitem 19 popup \"1\" \"2\" \"3\"\nend\n",
-                               "s.rsrc");
+    module = ParseResourceText(
+        "dialog 32505 \"S\"\nitem 1 button\nitem 2 button\nitem 19 popup \"1\" \"2\" \"3\"\nend\n", "s.rsrc");
     Handler handler = ClosingButtons;
     EXPECT_EQ(DGModalDialog(&module, DGSettingsDialog::ResourceId, &module, HandlerTrampoline,
                             reinterpret_cast<DGUserData>(&handler)),

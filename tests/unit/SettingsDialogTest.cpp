@@ -444,8 +444,8 @@ TEST_F(SettingsDialogTest, TrackingAloneMovesTheQualityField)
                                                        Action::Drag(10, {35}, DG_MSG_SPINTRACK), Action::Look()},
                                                       true});
     const GSResModule resources = ACAPI_GetOwnResModule();
-    EXPECT_EQ(DGModalDialog(resources, SettingsDialog, resources, TrackingOnly, reinterpret_cast<DGUserData>(&settings)),
-              1);
+    const DGUserData userData = reinterpret_cast<DGUserData>(&settings);
+    EXPECT_EQ(DGModalDialog(resources, SettingsDialog, resources, TrackingOnly, userData), 1);
     EXPECT_EQ(Look(0).at(11).value, 25);
     EXPECT_EQ(Look(1).at(11).value, 35);
     EXPECT_EQ(settings.textureQuality, 35);

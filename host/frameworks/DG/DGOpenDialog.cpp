@@ -109,6 +109,14 @@ void DGOpenDialog::Change(DGItemState& state, double value, const std::string& t
         state.modified = true;
 }
 
+void DGOpenDialog::TurnOffRadioGroup(int group, short except)
+{
+    for (auto& [number, other] : items) {
+        if (number != except && other.kind == DGItemKind::Radio && layout.items.at(number).group == group)
+            Change(other, 0, other.text);
+    }
+}
+
 bool DGOpenDialog::SetValue(short item, double value)
 {
     DGItemState* state = MutableItem(item);
@@ -122,12 +130,8 @@ bool DGOpenDialog::SetValue(short item, double value)
             Change(*state, value != 0 ? 1 : 0, state->text);
             return true;
         case DGItemKind::Radio:
-            if (value != 0) {
-                for (auto& [number, other] : items) {
-                    if (number != item && other.kind == DGItemKind::Radio && layout.items.at(number).group == definition.group)
-                        Change(other, 0, other.text);
-                }
-            }
+            if (value != 0)
+                TurnOffRadioGroup(definition.group, item);
             Change(*state, value != 0 ? 1 : 0, state->text);
             return true;
         case DGItemKind::Popup:

@@ -42,6 +42,7 @@ public:
 private:
     DGItemState* MutableItem(short item);
     void Change(DGItemState& state, double value, const std::string& text);
+    void TurnOffRadioGroup(int group, short except);
     bool IsMessageOn(short item, short message) const;
 
     short id;
