@@ -24,6 +24,8 @@
 #define EXPORTER_MAEXPORTER_HPP
 
 #include <memory>
+#include <string>
+#include <unordered_set>
 
 #include "ACAPinc.h"
 #include "ElementValidity.hpp"
@@ -34,8 +36,14 @@
 #include "ProjectStructure.hpp"
 #include "TotalIndex.hpp"
 
+namespace Geometry {
+template <typename T>
+class Vector3;
+}
+
 namespace WRL {
 
+struct TextureFileLibrary;
 class MAParameters;
 class MAResource;
 class MAWriter;
@@ -69,6 +77,12 @@ public:
     bool GetTavoLampType(API_Element* element, int libInd, char& name);
     // The default "ZZYZX" of the library part's tool defaults (lamp or object).
     bool GetLibPartDefaultParams(API_LibPart* libPart, double& height, bool lamp);
+
+    // A camera's view as one rotation: the turn from the direction (0, 1, 0) to the direction from eye
+    // to target, then rollDegrees about that direction, as an axis and an angle in radians. Offered
+    // for callers of the engine; no export path uses it. Null outputs throw GS::NullPointerException (-50).
+    static void CalcOrientation(const Geometry::Vector3<double>& eye, const Geometry::Vector3<double>& target,
+                                double rollDegrees, Geometry::Vector3<double>* axis, double* angle);
 
 private:
     std::unique_ptr<MAWriter> MakeWriter();
@@ -107,6 +121,21 @@ private:
     void ExportMaterialsInternal();
     void ExportMaterialsCinema4D();
 
+    // Texture runs (MAExporter_Textures.cpp): model textures, then the library files that the extra
+    // parameters of materials and lights name.
+    void ExportModelTextures();
+    void ExportMaterialAttachments();
+    void ExportLightAttachments();
+    void GetTextureFromModel(const int& textureIndex, char* fileName);
+    bool GetModelOriginalTexture(ModelerAPI::Texture* texture, char* name, const int& textureIndex);
+    void GetModelCompressedTexture(ModelerAPI::Texture* texture, char* fileName, const int& textureIndex);
+    void SearchC4dAttachments(const char* key, ModelerAPI::ParameterList& parameters);
+    bool GetTextureFromLibrary(const char* name);
+    bool SearchTextureFromLibrary(const char* name, TextureFileLibrary& lib);
+    bool SearchBinaryFromLibrary(const char* name, TextureFileLibrary& lib);
+    bool EmbedLibraryPictureAsJpeg(const TextureFileLibrary& lib);
+    void EmbedLibraryFile(TextureFileLibrary& lib, Int32 id);
+
     // Element records.
     void ExportElements();
     void SelectModelSight();
@@ -128,6 +157,9 @@ private:
     void ExportLights();
     void ExportCameraSets();
     void ExportCameras();
+    bool GetLight(ModelerAPI::Light& light, const int& objectIndex, const char* name, const int& lightNumber);
+    void ExportCurrentViewCamera();
+    void ExportCameraElements();
 
     API_IOParams ioParams;
     ModelerAPI::Model* model;  // not owned
@@ -136,6 +168,9 @@ private:
     std::unique_ptr<MAParameters> parameters;
     GS::Array<GS::UniString> textureNames;  // position = model texture index - 1
     IO::Location textureFolder;
+    // Attachment values searched for already (in one letter case): each library file is looked up and
+    // embedded once, however many materials and lights name it.
+    std::unordered_set<std::string> searchedAttachments;
     TotalIndex totals;
     API_Coord offset;
 

@@ -1,22 +1,95 @@
+// The light pass: one record per light of a known type of every valid element, carrying the
+// element's object number from the validity table, so it names the same object as the element's
+// own record. A light's number is its position among all of the element's lights, skipped ones
+// included.
+#include <cmath>
+
+#include "ApiString.hpp"
+#include "LightTypes.hpp"
 #include "MAExporter.hpp"
+#include "MAWriter.hpp"
+#include "PassProgress.hpp"
+#include "ZELTO_export_Parameters.hpp"
+#include "ZELTO_export_Resources.hpp"
 
 namespace WRL {
 
-// No light, camera-set or camera records are written: the passes write nothing and open no phase.
+namespace {
+
+// From the unscaled host distances; a value that is not finite (a zero denominator, a NaN from the
+// host) would be no attenuation at all, so it goes out as 1.0.
+double Attenuation(double minDistance, double maxDistance, double distanceFalloff)
+{
+    const double attenuation = 1.0 / (((maxDistance - minDistance) * 0.5 - minDistance) * distanceFalloff + 1.0);
+    return std::isfinite(attenuation) ? attenuation : 1.0;
+}
+
+// The full cone from the host's half angle, in degrees.
+double ConeAngle(double halfAngleRadians)
+{
+    return 2.0 * halfAngleRadians * DegreesPerRadian;
+}
+
+}  // namespace
+
 Int32 MAExporter::CountLightPhases() const
 {
-    return 0;
+    return parameters->exportLights ? 1 : 0;
 }
 
-Int32 MAExporter::CountCameraPhases() const
+void MAExporter::ExportLights()
 {
-    return 0;
+    if (!parameters->exportLights)
+        return;
+    const Int32 elementCount = validity.ElementCount();
+    const ApiString recordName(resource->elementNames[SaveLight]);
+    OpenPhase(ProgressText(SaveLig), elementCount);
+    ModelerAPI::Element element;
+    ModelerAPI::Light light;
+    for (Int32 elementNumber = 1; elementNumber <= elementCount; ++elementNumber) {
+        if (!validity.IsValid(elementNumber))
+            continue;
+        model->GetElement(elementNumber, &element);
+        const Int32 objectIndex = validity.ObjectNumber(elementNumber);
+        const Int32 lightCount = element.GetLightCount();
+        for (Int32 lightNumber = 1; lightNumber <= lightCount; ++lightNumber) {
+            element.GetLight(lightNumber, &light);
+            GetLight(light, objectIndex, recordName.GetChar(), lightNumber);
+        }
+        ReportItem(elementNumber);
+        PollCancel();
+    }
 }
 
-void MAExporter::ExportLights() {}
+// Positions get the offset and the scale, distances the scale; the radius and the distances behind
+// the attenuation stay as the host gives them.
+bool MAExporter::GetLight(ModelerAPI::Light& light, const int& objectIndex, const char* name, const int& lightNumber)
+{
+    const Int32 typeCode = LightTypeCode(light.GetType());
+    if (typeCode == NoLightTypeCode)
+        return false;
+    ++totals.Lights;
 
-void MAExporter::ExportCameraSets() {}
+    const double maxDistance = light.GetMaxDistance();
+    const double minDistance = light.GetMinDistance();
+    const double distanceFalloff = light.GetDistanceFalloff();
+    ModelerAPI::ParameterList extraParameters;
+    light.GetExtraParameters(&extraParameters);
+    const ModelerAPI::Vertex position = light.GetPosition(ModelerAPI::CoordinateSystem::World);
+    const ModelerAPI::Vector direction = light.GetDirection(ModelerAPI::CoordinateSystem::World);
+    const ModelerAPI::Color color = light.GetColor();
+    const double scale = parameters->scale;
 
-void MAExporter::ExportCameras() {}
+    writer->WriteLight(objectIndex, typeCode, name, lightNumber, color.red, color.green, color.blue,
+                       coordinates.X(position.x), coordinates.Y(position.y), coordinates.Z(position.z),
+                       (position.x + offset.x + direction.x * maxDistance) * scale,
+                       (position.y + offset.y + direction.y * maxDistance) * scale,
+                       (position.z + direction.z * maxDistance) * scale, light.CastsShadow(),
+                       Attenuation(minDistance, maxDistance, distanceFalloff), light.GetRadius(),
+                       ConeAngle(light.GetFalloffAngle1()), ConeAngle(light.GetFalloffAngle2()),
+                       light.GetAngleFalloff(), coordinates.Length(minDistance), coordinates.Length(maxDistance),
+                       distanceFalloff, extraParameters);
+    return true;
+}
 
 }  // namespace WRL

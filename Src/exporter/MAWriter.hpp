@@ -20,15 +20,22 @@
 #include <unordered_map>
 
 #include "ACAPinc.h"
+#include "CameraSetList.hpp"
 #include "Definitions.hpp"
 #include "Location.hpp"
 #include "MaterialList.hpp"
 #include "ModelerAPITypes.hpp"
 #include "SceneRecordLists.hpp"
+#include "TextureList.hpp"
 #include "TotalIndex.hpp"
+
+namespace IO {
+class File;
+}
 
 namespace ModelerAPI {
 class Model;
+class ParameterList;
 class Parameter;
 }
 
@@ -150,7 +157,35 @@ public:
     // One parameter record (see ExtraParameterRecord.hpp); NoTextureKey replaces no value.
     void WriteExtraParameter(const ModelerAPI::Parameter& parameter, const char* textureKey);
 
-    // Further lists (textures, camera sets) and their record writers join here.
+    // ---- Textures (MAWriter_Textures.cpp) ----------------------------------------------------------
+    // Gives the file its unique name (TextureList::Add), appends its entry and writes its texture
+    // record with the handle's bytes. id: the model texture index, or LibraryFileTextureIndex.
+    void WriteTexture(const char* mime, const int& id, const char* fileName, char** data);
+    // The same with the size bytes of source, a file open for reading at its start, copied into the
+    // export in blocks. A read that fails or ends early throws -7003: the record would be incomplete.
+    void WriteTextureFile(const char* mime, const int& id, const char* fileName, IO::File& source, UInt32 size);
+    // The four fields of one texture record: MIME text in 32 bytes, name, UInt32 size, the bytes.
+    void WriteTextureBin(const char* mime, const char* name, char** data);
+    // Whether a file of this base name is embedded already (letter case does not count).
+    bool CheckTextureName(const char* baseName) const { return textures.HasBaseName(baseName); }
+    const TextureList& Textures() const { return textures; }
+
+    // ---- Lights and cameras (MAWriter_Lights.cpp, MAWriter_Cameras.cpp) ---------------------------
+    // One light record. Points arrive as X, Y, Z and go out as X, Z, Y; name is cut to 255 bytes.
+    // The extra parameters follow as parameter records that replace no value.
+    void WriteLight(Int32 objectIndex, Int32 typeCode, const char* name, Int32 lightNumber, double red, double green,
+                    double blue, double x, double y, double z, double targetX, double targetY, double targetZ,
+                    const bool& castsShadow, double attenuation, double radius, double coneAngle1,
+                    double coneAngle2, double angleFalloff, double minDistance, double maxDistance,
+                    double distanceFalloff, const ModelerAPI::ParameterList& parameters);
+    // One camera-set record; the set's position in CameraSets() is its number in camera records.
+    void WriteCameraSets(const API_Guid& guid, const GS::UniString& name);
+    // One camera record; its set is named by the position of setGuid among the camera sets written
+    // (-1 when absent), its own GUID as "{...}" (the empty text for the null GUID).
+    void WriteCamera(const char* name, Int32 id, double x, double y, double z, double targetX, double targetY,
+                     double targetZ, double angle1, double angle2, const API_Guid& setGuid, const API_Guid& ownGuid);
+    const CameraSetList& CameraSets() const { return cameraSets; }
+
 
 private:
     void OpenTemporaryFile();
@@ -169,6 +204,8 @@ private:
     ClassList classes;
     StoryList stories;
     std::unordered_map<Int32, Int32> materialShaderPositions;
+    TextureList textures;
+    CameraSetList cameraSets;
     MaterialList materials;
 };
 

@@ -14,14 +14,6 @@ namespace {
 
 constexpr USize MaxNameBytes = TextureNameSize - 1;
 
-// The key under which a name is looked up: the same for every name that CHCompareTexts in case mode 1
-// calls equal to it.
-std::string FoldedKey(const char* name)
-{
-    const GS::UniString text(name != nullptr ? name : "", CC_Default);
-    return std::string(text.ToLowerCase().ToCStr(CC_UTF8).Get());
-}
-
 std::string Suffix(Int32 dupNo)
 {
     return dupNo > 0 ? "_" + std::to_string(dupNo) : std::string();
@@ -48,6 +40,12 @@ void ComposeUniqueName(TextureData& entry, Int32 dupNo)
 
 }  // namespace
 
+std::string TextureNameKey(const char* name)
+{
+    const GS::UniString text(name != nullptr ? name : "", CC_Default);
+    return std::string(text.ToLowerCase().ToCStr(CC_UTF8).Get());
+}
+
 std::string EmbeddedName(const TextureData& texture)
 {
     return std::string(texture.uniqueName) + "." + texture.extension;
@@ -61,7 +59,7 @@ const TextureData& TextureList::Add(Int32 index, const char* fileName, const cha
     CopyUtf8Cut(baseName, entry.baseName);
     CopyUtf8Cut(extension, entry.extension);
 
-    const std::string baseKey = FoldedKey(entry.baseName);
+    const std::string baseKey = TextureNameKey(entry.baseName);
     Int32 dupNo = FirstDupNo(index, baseKey);
     std::string embeddedKey;
     for (;;) {
@@ -69,7 +67,7 @@ const TextureData& TextureList::Add(Int32 index, const char* fileName, const cha
             throw GS::GeneralException("Zelto_export:: too many embedded files of one name", __FILE__, __LINE__,
                                        CancelErrorCode);
         ComposeUniqueName(entry, dupNo);
-        embeddedKey = FoldedKey(EmbeddedName(entry).c_str());
+        embeddedKey = TextureNameKey(EmbeddedName(entry).c_str());
         if (byEmbeddedName.count(embeddedKey) == 0)
             break;
         ++dupNo;
@@ -81,7 +79,7 @@ const TextureData& TextureList::Add(Int32 index, const char* fileName, const cha
     firstByModelIndex.emplace(index, position);  // an existing key keeps its first position
     firstByBaseName.emplace(baseKey, position);
     latestByBaseName[baseKey] = position;
-    firstByFileName.emplace(FoldedKey(entry.fileName), position);
+    firstByFileName.emplace(TextureNameKey(entry.fileName), position);
     byEmbeddedName.emplace(embeddedKey, position);
     return entries.GetLast();
 }
@@ -98,7 +96,7 @@ Int32 TextureList::FirstDupNo(Int32 index, const std::string& baseKey) const
 
 const TextureData* TextureList::At(const PositionMap& map, const char* name) const
 {
-    const auto found = map.find(FoldedKey(name));
+    const auto found = map.find(TextureNameKey(name));
     return found == map.end() ? nullptr : &entries[found->second];
 }
 

@@ -37,6 +37,10 @@ struct TextureData {
 // the extension is empty). It always fits a name field.
 std::string EmbeddedName(const TextureData& texture);
 
+// The key under which names are compared: equal for every two names that CHCompareTexts in case
+// mode 1 calls equal.
+std::string TextureNameKey(const char* name);
+
 class TextureList {
 public:
     // Gives a new file its unique name and appends its entry. baseName and extension are the parts of

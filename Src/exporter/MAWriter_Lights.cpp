@@ -1,0 +1,49 @@
+// Light records: the element's object number, the light's type code, name and number, colour,
+// position and target (X, Z, Y), shadow flag, the eight reals of its cone and distances, and its
+// extra parameters.
+#include "ExportPrimitives.hpp"
+#include "ExportText.hpp"
+#include "ExtraParameterRecord.hpp"
+#include "MAWriter.hpp"
+#include "ModelerAPI.hpp"
+
+namespace WRL {
+
+void MAWriter::WriteLight(Int32 objectIndex, Int32 typeCode, const char* name, Int32 lightNumber, double red,
+                          double green, double blue, double x, double y, double z, double targetX, double targetY,
+                          double targetZ, const bool& castsShadow, double attenuation, double radius,
+                          double coneAngle1, double coneAngle2, double angleFalloff, double minDistance,
+                          double maxDistance, double distanceFalloff, const ModelerAPI::ParameterList& parameters)
+{
+    char recordName[RecordNameSize];
+    CopyUtf8Cut(name, recordName);
+
+    WriteInt32(objectIndex);
+    WriteInt32(typeCode);
+    WriteBinUnicode(recordName);
+    WriteInt32(lightNumber);
+    WriteReal(red);
+    WriteReal(green);
+    WriteReal(blue);
+    WritePoint(x, y, z);
+    WritePoint(targetX, targetY, targetZ);
+    WriteInt32(BoolByte(castsShadow));
+    WriteReal(attenuation);
+    WriteReal(radius);
+    WriteReal(coneAngle1);
+    WriteReal(coneAngle2);
+    WriteReal(angleFalloff);
+    WriteReal(minDistance);
+    WriteReal(maxDistance);
+    WriteReal(distanceFalloff);
+
+    const Int32 parameterCount = parameters.GetParameterCount();
+    WriteInt32(parameterCount);
+    ModelerAPI::Parameter parameter;
+    for (Int32 number = 1; number <= parameterCount; ++number) {
+        parameters.GetParameter(number, &parameter);
+        WriteExtraParameter(parameter, NoTextureKey);
+    }
+}
+
+}  // namespace WRL
