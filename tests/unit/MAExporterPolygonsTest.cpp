@@ -11,7 +11,18 @@ using namespace engine_test;
 
 namespace {
 
-class EnginePolygonsTest : public EngineTest {};
+class EnginePolygonsTest : public EngineTest {
+protected:
+    // Model materials 1..count, each of its own name.
+    void AddMaterials(int count)
+    {
+        for (int i = 1; i <= count; ++i) {
+            ZeltoHost::MaterialData material;
+            material.name = GS::UniString::Printf("Material %d", i);
+            model.materials.push_back(material);
+        }
+    }
+};
 
 // Eight corners of a unit cube and its six faces.
 ZeltoHost::BodyData CubeBody()
@@ -60,9 +71,10 @@ TEST_F(EnginePolygonsTest, OnlyConvexPolygonsOfThreeCornersWithinTheirBodyAreExp
     EXPECT_EQ(file.uvws[1].coords.size(), 4u);
 }
 
-// Without shader records a polygon carries its model material number - 1: material 0 gives -1.
-TEST_F(EnginePolygonsTest, MaterialPositionsAreTheModelMaterialNumberLessOne)
+// A polygon carries the position of its material's shader record; one without material carries -1.
+TEST_F(EnginePolygonsTest, MaterialPositionsNameTheShaderRecords)
 {
+    AddMaterials(3);
     AddElement(1, {SquareBody(0, 0, 0, 0), SquareBody(0, 0, 1, 3)});
     const zelto_reader::File file = Export();
     ASSERT_EQ(file.polygons.size(), 2u);
@@ -104,6 +116,7 @@ TEST_F(EnginePolygonsTest, TextureCoordinatesNearZeroAreZeroAndUnreadableOnesToo
 // the two sections pair up one to one and every point number stays below the point count.
 TEST_F(EnginePolygonsTest, TextureCoordinateAndPolygonRecordsPairUp)
 {
+    AddMaterials(4);
     for (int i = 0; i < 40; ++i) {
         std::vector<ZeltoHost::BodyData> bodies;
         if (i % 3 != 0)

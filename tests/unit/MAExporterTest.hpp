@@ -48,7 +48,7 @@ inline std::string GuidText(UInt32 number)
 // A body of the given vertices and polygons (each a list of convex rings of 1-based vertex indices).
 inline ZeltoHost::BodyData MakeBody(std::vector<ModelerAPI::Vertex> vertices,
                                     const std::vector<std::vector<std::vector<Int32>>>& polygons,
-                                    Int32 materialIndex = 1)
+                                    Int32 materialIndex = 0)
 {
     ZeltoHost::BodyData body;
     body.vertices = std::move(vertices);
@@ -57,8 +57,9 @@ inline ZeltoHost::BodyData MakeBody(std::vector<ModelerAPI::Vertex> vertices,
     return body;
 }
 
-// A unit square at height z with its corner at (x, y): four vertices, one convex polygon.
-inline ZeltoHost::BodyData SquareBody(double x = 0.0, double y = 0.0, double z = 0.0, Int32 materialIndex = 1)
+// A unit square at height z with its corner at (x, y): four vertices, one convex polygon. Polygons
+// name no material unless asked to (a material the model lacks is no valid model).
+inline ZeltoHost::BodyData SquareBody(double x = 0.0, double y = 0.0, double z = 0.0, Int32 materialIndex = 0)
 {
     return MakeBody({{x, y, z}, {x + 1, y, z}, {x + 1, y + 1, z}, {x, y + 1, z}}, {{{1, 2, 3, 4}}}, materialIndex);
 }
