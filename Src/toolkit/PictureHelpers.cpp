@@ -45,7 +45,7 @@ GX::ImageSaveOptions JpegSaveOptions(int quality, short pixelBits)
 FTM::TypeID JpegFileType()
 {
     const FTM::TypeID type = FTM::FileTypeManager::SearchForMime(JpegMime, nullptr);
-    return type < 0 ? 0 : type;
+    return type < 0 ? FTM::UnknownType : type;  // no such type: one that no encoder takes
 }
 
 }  // namespace
