@@ -62,15 +62,41 @@ HostStory& HostProject::AddStory(Int16 index, double level, const GS::UniString&
     return stories.back();
 }
 
+std::size_t HostProject::GuidHash::operator()(const API_Guid& guid) const
+{
+    std::size_t hash = guid.time_low;
+    hash = hash * 31 + guid.time_mid;
+    hash = hash * 31 + guid.time_hi_and_version;
+    hash = hash * 31 + guid.clock_seq_hi_and_reserved;
+    hash = hash * 31 + guid.clock_seq_low;
+    for (UInt8 byte : guid.node)
+        hash = hash * 31 + byte;
+    return hash;
+}
+
+void HostProject::RebuildElementIndex() const
+{
+    elementIndex.clear();
+    for (std::size_t position = 0; position < elements.size(); ++position)
+        elementIndex.emplace(elements[position].record.header.guid, position);  // the first one stays
+}
+
 const HostElement* HostProject::FindElement(const API_Guid& guid) const
 {
     if (guid == APINULLGuid)
         return nullptr;
-    for (const HostElement& element : elements) {
-        if (element.record.header.guid == guid)
-            return &element;
-    }
-    return nullptr;
+    const auto lookUp = [&]() -> const HostElement* {
+        const auto found = elementIndex.find(guid);
+        if (found == elementIndex.end() || found->second >= elements.size())
+            return nullptr;
+        const HostElement& element = elements[found->second];
+        return element.record.header.guid == guid ? &element : nullptr;
+    };
+    if (const HostElement* element = lookUp())
+        return element;
+    // Elements may have been added or changed since the index was made.
+    RebuildElementIndex();
+    return lookUp();
 }
 
 const HostLibPart* HostProject::FindLibPart(Int32 index) const

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "HostApi.hpp"
@@ -85,7 +86,9 @@ public:
     Int32 AddLibPart(HostLibPart part);  // its library-part index
     HostStory& AddStory(Int16 index, double level, const GS::UniString& name);
 
-    const HostElement* FindElement(const API_Guid& guid) const;  // null for the null GUID
+    // The first element with the GUID; null for the null GUID. O(1): an index by GUID that is
+    // checked at every hit and rebuilt when elements were added, removed or changed.
+    const HostElement* FindElement(const API_Guid& guid) const;
     const HostLibPart* FindLibPart(Int32 index) const;
     const HostAttribute* FindAttribute(API_AttrTypeID typeId, API_AttributeIndex index) const;
 
@@ -110,6 +113,12 @@ public:
     GSErrCode GetElementTypeName(const API_ElemType& type, GS::UniString& name) const;
 
 private:
+    struct GuidHash {
+        std::size_t operator()(const API_Guid& guid) const;
+    };
+    void RebuildElementIndex() const;
+    mutable std::unordered_map<API_Guid, std::size_t, GuidHash> elementIndex;
+
     Int32 FindLibPartIndex(const API_LibPart& criteria) const;  // 0 when none matches
     void FillLibPart(Int32 index, API_LibPart* libPart) const;
     void FillAttribute(const HostAttribute& attribute, API_Attribute* record) const;

@@ -115,6 +115,22 @@ TEST_F(HostProjectTest, ElementIsFoundByItsGuidOnly)
     EXPECT_EQ(project.GetElement(nullptr), APIERR_BADPARS);
 }
 
+TEST_F(HostProjectTest, ElementLookupFollowsAddedAndChangedElements)
+{
+    project.AddElement(1, GuidNumbered(1));
+    ASSERT_NE(project.FindElement(GuidNumbered(1)), nullptr);  // the index is made here
+    for (UInt32 number = 2; number <= 500; ++number)
+        project.AddElement(1, GuidNumbered(number));
+    project.AddElement(2, GuidNumbered(7));  // a duplicate GUID: the first element stays the answer
+
+    EXPECT_EQ(project.FindElement(GuidNumbered(500)), &project.elements[499]);
+    EXPECT_EQ(project.FindElement(GuidNumbered(7))->record.header.typeID, 1);
+
+    project.elements[9].record.header.guid = GuidNumbered(9999);
+    EXPECT_EQ(project.FindElement(GuidNumbered(10)), nullptr);
+    EXPECT_EQ(project.FindElement(GuidNumbered(9999)), &project.elements[9]);
+}
+
 TEST_F(HostProjectTest, ElementListHoldsTheElementsOfOneTypeInProjectOrder)
 {
     project.AddElement(26, GuidNumbered(10));
