@@ -116,7 +116,8 @@ bool ProcessWindow::IsCanceled()
 
 void ProcessWindow::Record(std::string line) const
 {
-    HostControl::TheRecorder().processEvents.push_back(std::move(line));
+    if (HostControl::TheRecorder().keepCalls)
+        HostControl::TheRecorder().processEvents.push_back(std::move(line));
 }
 
 std::string ProcessWindow::StateNote() const

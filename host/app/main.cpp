@@ -30,6 +30,7 @@
 #include "ExportSummary.hpp"
 #include "GSPrefHost.hpp"
 #include "HostApp.hpp"
+#include "HostControl.hpp"
 #include "HostErrorNames.hpp"
 #include "RS.hpp"
 #include "SceneLoader.hpp"
@@ -259,6 +260,7 @@ int RunExport(int version, const ExportOptions& options)
     const std::string target = AbsolutePath(options.output);
     host.Process().DrawBarOn(stderr);
     host.Process().CancelAtPoll(options.cancelAtPoll);
+    HostControl::TheRecorder().keepCalls = false;  // nobody reads the record of a command-line export
     const GSErrCode result = host.SaveAs3D(IO::Location(target.c_str()));
     host.Process().DrawBarOn(nullptr);
     std::printf("result: %s\n", HostErrorName(result).c_str());

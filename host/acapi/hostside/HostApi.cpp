@@ -73,8 +73,13 @@ Result EmptyResult()
         return Result{};
 }
 
-void RecordCall(API_OperationId operation, std::vector<HostArg> args)
+template <typename MakeCallArgs>
+void RecordCall(API_OperationId operation, MakeCallArgs makeArgs)
 {
+    if (!HostControl::TheRecorder().keepCalls) {
+        currentDispatch = DispatchContext();
+        return;
+    }
     HostControl::HostCall call;
     call.function = operations[operation].name;
     if (currentDispatch.family != FamilyNone) {
@@ -82,15 +87,15 @@ void RecordCall(API_OperationId operation, std::vector<HostArg> args)
         call.selector = currentDispatch.selector;
     }
     currentDispatch = DispatchContext();
-    call.args = std::move(args);
+    call.args = makeArgs();
     HostControl::TheRecorder().calls.push_back(std::move(call));
 }
 
 // Records the call, applies a planned failure, then runs the host's implementation.
-template <typename Result, typename Run>
-Result Serve(API_OperationId operation, std::vector<HostArg> args, Run run)
+template <typename Result, typename MakeCallArgs, typename Run>
+Result Serve(API_OperationId operation, MakeCallArgs makeArgs, Run run)
 {
-    RecordCall(operation, std::move(args));
+    RecordCall(operation, makeArgs);
     const GSErrCode planned = HostFailure::Check(operations[operation].name);
     if constexpr (std::is_same_v<Result, GSErrCode>) {
         if (planned != NoError)
@@ -102,7 +107,7 @@ Result Serve(API_OperationId operation, std::vector<HostArg> args, Run run)
 #define API_OP(ret, name, params, args, family, selector, first, last)                                   \
     ret HostEntry_##name params                                                                           \
     {                                                                                                     \
-        return Serve<ret>(APIOp_##name, MakeArgs args, [&]() -> ret {                                     \
+        return Serve<ret>(APIOp_##name, [&]() { return MakeArgs args; }, [&]() -> ret {                                     \
             const auto& implementation = HostApi::Instance().impl.name;                                   \
             return implementation ? implementation args : EmptyResult<ret>();                             \
         });                                                                                               \

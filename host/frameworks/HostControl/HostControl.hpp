@@ -43,6 +43,9 @@ struct AlertRecord {
 };
 
 struct Recorder {
+    // Host calls and process-window events are kept only while this is set. Long runs that nobody
+    // inspects (the command line, benchmarks) switch it off so the record does not grow with the model.
+    bool keepCalls = true;
     std::vector<HostCall> calls;
     std::vector<AlertRecord> alerts;
     int beeps = 0;
