@@ -5,15 +5,27 @@
 
 #include "CH.hpp"
 #include "ExportText.hpp"
+#include "Location.hpp"
 #include "LogHelpers.hpp"
 #include "MAWriter.hpp"
 #include "ModelerAPI.hpp"
+#include "TextureList.hpp"
 
 namespace WRL {
 
 namespace {
 
 constexpr USize ParameterNameSize = 256;  // 255 bytes and the NUL
+constexpr USize LongestAttachmentExtension = 4;
+
+// The value without an extension of at most four characters; as it is otherwise.
+std::string AttachmentBaseName(const char* value)
+{
+    IO::Name name(value);
+    if (name.HasExtension() && name.GetExtension().GetLength() <= LongestAttachmentExtension)
+        name.DeleteExtension();
+    return name.ToString().ToCStr().Get();
+}
 
 }  // namespace
 
@@ -40,6 +52,18 @@ std::string ParameterRecordName(const ModelerAPI::Parameter& parameter)
     char name[ParameterNameSize];
     CopyUtf8Cut(upper.ToCStr().Get(), name);
     return name;
+}
+
+const TextureData* FindEmbeddedFile(const TextureList& textures, const char* value)
+{
+    if (value == nullptr)
+        return nullptr;
+    if (const TextureData* named = textures.FindNamedFile(value))
+        return named;
+    if (const TextureData* embedded = textures.WithEmbeddedName(value))
+        return embedded;
+    const std::string base = AttachmentBaseName(value);
+    return base != value ? textures.FirstWithBaseName(base.c_str()) : nullptr;
 }
 
 bool NamesEmbeddedFile(const char* recordName, const char* textureKey)
@@ -98,9 +122,13 @@ void MAWriter::WriteExtraParameter(const ModelerAPI::Parameter& parameter, const
                 WriteBinUnicode(text.Get());
                 break;
             }
-            // Until the texture list exists no file is embedded, so no value can name one.
-            LogMessageDebug("Zelto_export:: cannot found C4D texture:\t%s\n", text.Get());
-            WriteBinUnicode(text.Get());
+            const TextureData* file = FindEmbeddedFile(textures, text.Get());
+            if (file != nullptr) {
+                WriteBinUnicode(EmbeddedName(*file).c_str());
+            } else {
+                LogMessageDebug("Zelto_export:: cannot found C4D texture:\t%s\n", text.Get());
+                WriteBinUnicode(text.Get());
+            }
             break;
         }
         case NumericArrayParameterRecord:

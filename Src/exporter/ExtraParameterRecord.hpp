@@ -15,7 +15,8 @@
 //
 // Texture key: a text value whose parameter name (upper-cased) contains the key names a file the
 // texture pass embedded; the record carries the name under which that file stands in the export.
-// The empty key (NoTextureKey) never replaces anything.
+// The empty key (NoTextureKey) never replaces anything. A value that names no embedded file is
+// written as it is, after a debug line.
 #ifndef EXPORTER_EXTRAPARAMETERRECORD_HPP
 #define EXPORTER_EXTRAPARAMETERRECORD_HPP
 
@@ -28,6 +29,9 @@ class Parameter;
 }
 
 namespace WRL {
+
+class TextureList;
+struct TextureData;
 
 enum ParameterRecordType : Int32 {
     UnknownParameterRecord = 0,
@@ -51,6 +55,14 @@ std::string ParameterRecordName(const ModelerAPI::Parameter& parameter);
 // Whether a text value under this record name names an embedded file: the key is not empty and
 // occurs in the name, letter case counting.
 bool NamesEmbeddedFile(const char* recordName, const char* textureKey);
+
+// The embedded file that a text value names, letter case disregarded; null when there is none:
+// 1. the first entry whose base name is the value, else the first whose file name is;
+// 2. the entry embedded under the value;
+// 3. the first entry whose base name is the value's base (an extension of at most four characters
+//    removed, as the attachment search does): the texture pass embeds nothing for a value whose base
+//    name is embedded already, and a library picture it re-encodes as JPEG keeps only its base name.
+const TextureData* FindEmbeddedFile(const TextureList& textures, const char* value);
 
 }  // namespace WRL
 

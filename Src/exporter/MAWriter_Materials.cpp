@@ -6,6 +6,7 @@
 #include "ExtraParameterRecord.hpp"
 #include "MAWriter.hpp"
 #include "ModelerAPI.hpp"
+#include "TextureList.hpp"
 #include "ZELTO_export_Parameters.hpp"
 
 namespace WRL {
@@ -88,8 +89,10 @@ void MAWriter::WriteMaterialInternal(const int& materialNumber, const char* text
         model->GetTexture(ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::TextureIndex,
                                                      textureIndex.GetIndex(), HostAttributeQualifier),
                           &texture);
+        // The name under which the texture pass embedded the texture, when it did.
         char name[MaterialNameSize];
-        CopyUtf8Cut(textureFileName, name);
+        const TextureData* embedded = textures.FirstWithModelIndex(textureIndex.GetIndex());
+        CopyUtf8Cut(embedded != nullptr ? EmbeddedName(*embedded).c_str() : textureFileName, name);
         WriteBinUnicode(name);
         WriteReal(material.GetTextureRotationAngle() * DegreesPerRadian);
         WriteReal(texture.GetXSize());
