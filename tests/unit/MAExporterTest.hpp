@@ -176,7 +176,8 @@ protected:
     zelto_reader::File Export(bool direct = false)
     {
         const Outcome outcome = Run(direct);
-        EXPECT_EQ(outcome.kind, Outcome::Kind::Completed) << outcome.name << " " << outcome.code;
+        EXPECT_EQ(outcome.kind, Outcome::Kind::Completed)
+            << outcome.name << " " << outcome.code << ": " << (log.empty() ? std::string("nothing logged") : log.back());
         if (outcome.kind != Outcome::Kind::Completed)
             throw std::runtime_error("the export did not complete");
         return zelto_reader::ReadFile(TargetPath());
