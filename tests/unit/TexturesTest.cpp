@@ -366,6 +366,27 @@ TEST_F(EngineTexturesTest, ALibraryFileTooLargeForTheRecordIsSkipped)
     EXPECT_TRUE(Logged("huge.hdr is too large"));
 }
 
+// Once its record has begun, a file that cannot be read to its end would leave the record short:
+// the export fails instead, and no file is put at the target.
+TEST_F(EngineTexturesTest, ALibraryFileThatCannotBeReadWhileCopiedFailsTheExport)
+{
+    TextureSettings settings;
+    settings.materialType = 1;
+    settings.exportLights = true;
+    StoreTextures(settings);
+    AddLibraryFile("spot.ies", "spot.ies", std::string(1000, 'i'));
+    AddLightNaming("spot.ies");
+    // The first read is the host's look at whether the file is a picture, the second the copy.
+    HostControl::InjectError("IO::File::ReadBin", -5111, 1, 1);
+
+    const Outcome outcome = Run();
+
+    EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+    EXPECT_EQ(outcome.code, -7003);
+    EXPECT_FALSE(std::filesystem::exists(TargetPath()));
+    EXPECT_FALSE(window.IsOpen());
+}
+
 // Material type 1 has no model texture run; lights still bring their files. Without "Export Lights"
 // the light run does not take place either.
 TEST_F(EngineTexturesTest, EachRunTakesPlaceOnlyUnderItsOwnSettings)
