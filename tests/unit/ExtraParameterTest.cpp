@@ -9,6 +9,7 @@
 #include "ExtraParameterRecord.hpp"
 #include "MAExporterTest.hpp"
 #include "TextureList.hpp"
+#include "common/TestPictures.hpp"
 
 using namespace engine_test;
 
@@ -228,6 +229,61 @@ TEST_F(ExtraParameterTest, OnlyValuesUnderTheKeyAreLookedUp)
     EXPECT_FALSE(Logged("stone.png"));
     EXPECT_TRUE(Logged("cannot found C4D texture:\tsky.hdr"));
     EXPECT_FALSE(Logged("brick.png"));
+}
+
+// The values under the key name files as the texture pass embedded them: model textures by their
+// base name, a library picture that became a JPEG by the name it was asked for.
+TEST_F(ExtraParameterTest, ValuesUnderTheKeyNameTheEmbeddedFiles)
+{
+    const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
+    for (const char* name : {"Wood", "Wood"}) {
+        ZeltoHost::TextureData texture;
+        texture.name = name;
+        texture.pixelWidth = picture.width;
+        texture.pixelHeight = picture.height;
+        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
+            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
+        model.textures.push_back(texture);
+    }
+    TemporaryFolder library;
+    library.WriteFile("tiles.png", TestPictures::EncodePng(picture));
+    ZeltoHost::HostLibPart part;
+    part.typeID = 11;
+    part.documentName = "tiles.png";
+    part.fileName = "tiles.png";
+    part.location = IO::Location(library.PathOf("tiles.png").c_str());
+    project.AddLibPart(part);
+    ZeltoHost::MaterialData material;
+    material.name = "Floor";
+    material.extraParameters = {Text("C4D_SHIMAGE_FILE", "WOOD"), Text("C4D_SHIMAGE_FILE_BUMP", "wood_1.JPG"),
+                                Text("c4d_shimage_file_3", "tiles.png"), Text("Label", "tiles.png")};
+    model.materials = {material};
+    Settings settings;
+    settings.materialType = 3;
+    settings.exportTextures = true;
+    Store(settings);
+    GSPref::IRoot* root = nullptr;
+    ASSERT_EQ(GSPref::OpenRootKey(0, &root), NoError);
+    root->WriteBool(WRL::REG_Folder, WRL::REG_TexCompress, false);  // library pictures become JPEGs
+    GSPref::CloseRootKey(root);
+
+    const zelto_reader::File file = Export();
+
+    std::vector<std::string> embedded;
+    for (const zelto_reader::Texture& texture : file.textures)
+        embedded.push_back(texture.name);
+    EXPECT_EQ(embedded, (std::vector<std::string>{"Wood.jpg", "Wood_1.jpg", "tiles.jpg"}));
+    ASSERT_EQ(file.cinemaShaders.size(), 1u);
+    const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].text, "Wood.jpg");
+    EXPECT_EQ(records[0].textureIndex, 0);
+    EXPECT_EQ(records[1].text, "Wood_1.jpg");
+    EXPECT_EQ(records[1].textureIndex, 1);
+    EXPECT_EQ(records[2].text, "tiles.jpg");
+    EXPECT_EQ(records[2].textureIndex, 2);
+    EXPECT_EQ(records[3].text, "tiles.png");
+    EXPECT_FALSE(Logged("cannot found C4D texture"));
 }
 
 TEST(ExtraParameterKeyTest, TheKeyIsSearchedInTheUpperCasedName)

@@ -9,6 +9,7 @@
 
 #include "HostControl.hpp"
 #include "MAExporterTest.hpp"
+#include "common/TestPictures.hpp"
 
 using namespace engine_test;
 
@@ -39,6 +40,20 @@ protected:
         for (std::size_t i = 0; i < materialNumbers.size(); ++i)
             bodies.push_back(SquareBody(0.0, 0.0, static_cast<double>(i), materialNumbers[i]));
         AddElement(1, bodies);
+    }
+
+    // Texture n (from 1) of the model, with pixels the texture pass can encode.
+    ZeltoHost::TextureData& AddTexture(const std::string& name)
+    {
+        const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
+        ZeltoHost::TextureData texture;
+        texture.name = GS::UniString::FromUtf8(name);
+        texture.pixelWidth = picture.width;
+        texture.pixelHeight = picture.height;
+        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
+            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
+        model.textures.push_back(texture);
+        return model.textures.back();
     }
 
     static std::vector<Int32> MaterialPositions(const zelto_reader::File& file)
@@ -285,6 +300,53 @@ TEST_F(MaterialsTest, InternalShadersCarryTheMaterialsValues)
     EXPECT_DOUBLE_EQ(shader.specularColor.red, 1.2);
     EXPECT_DOUBLE_EQ(shader.specularColor.green, 1.3);
     EXPECT_DOUBLE_EQ(shader.specularColor.blue, 1.4);
+}
+
+// With textures exported, the texture block names the texture as the texture pass embedded it (its
+// unique name), or by the name the pass gave it when it has no record; sizes go out unscaled and
+// the rotation in degrees. A texture number the pass did not name gives no block.
+TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
+{
+    AddTexture("Wood");
+    ZeltoHost::TextureData& second = AddTexture("Wood.png");
+    second.xSize = 1.5;
+    second.ySize = 0.25;
+    second.bumpMapPattern = true;
+    second.mirroredInY = true;
+    AddTexture("Stone").pixels.clear();  // cannot be encoded: named, but no record
+    ZeltoHost::MaterialData& wood = AddMaterial("Wood");
+    wood.textureIndex = 2;
+    wood.textureRotationAngle = 0.5;
+    AddMaterial("Stone").textureIndex = 3;
+    AddMaterial("Lost").textureIndex = 9;
+    AddMaterial("Plain");
+    Settings settings;
+    settings.materialType = 2;
+    settings.exportTextures = true;
+    settings.scale = 2.0;
+    Store(settings);
+
+    const zelto_reader::File file = Export();
+
+    ASSERT_EQ(file.textures.size(), 2u);
+    EXPECT_EQ(file.textures[1].name, "Wood_1.jpg");
+    ASSERT_EQ(file.internalShaders.size(), 4u);
+    const zelto_reader::InternalShader& shader = file.internalShaders[0];
+    ASSERT_TRUE(shader.hasTexture);
+    EXPECT_EQ(shader.textureName, "Wood_1.jpg");
+    EXPECT_EQ(shader.textureIndex, 1);
+    EXPECT_DOUBLE_EQ(shader.rotationDegrees, 0.5 * 57.29577951308232);
+    EXPECT_DOUBLE_EQ(shader.textureSizeX, 1.5);
+    EXPECT_DOUBLE_EQ(shader.textureSizeY, 0.25);
+    EXPECT_TRUE(shader.bumpMap);
+    EXPECT_FALSE(shader.transparentPattern);
+    EXPECT_FALSE(shader.mirroredX);
+    EXPECT_TRUE(shader.mirroredY);
+    ASSERT_TRUE(file.internalShaders[1].hasTexture);
+    EXPECT_EQ(file.internalShaders[1].textureName, "Stone.jpg");
+    EXPECT_EQ(file.internalShaders[1].textureIndex, -1);
+    EXPECT_FALSE(file.internalShaders[2].hasTexture);
+    EXPECT_FALSE(file.internalShaders[3].hasTexture);
 }
 
 // The file stays walkable: the opener is written with 0 as the largest index, every material still
