@@ -1,8 +1,6 @@
 // The parameter record of materials' and lights' extra parameters.
 #include "ExtraParameterRecord.hpp"
 
-#include <cstring>
-
 #include "CH.hpp"
 #include "ExportText.hpp"
 #include "Location.hpp"
@@ -25,6 +23,32 @@ std::string AttachmentBaseName(const char* value)
     if (name.HasExtension() && name.GetExtension().GetLength() <= LongestAttachmentExtension)
         name.DeleteExtension();
     return name.ToString().ToCStr().Get();
+}
+
+// The dimensions as the host reports them, then the items row by row.
+void WriteArrayItems(MAWriter& writer, const ModelerAPI::Parameter& parameter, ParameterRecordType type)
+{
+    Int32 rows = 0;
+    Int32 columns = 0;
+    parameter.GetArrayDimensions(rows, columns);
+    writer.WriteInt32(rows);
+    writer.WriteInt32(columns);
+    if (columns < 0)
+        return;
+    const Int32 firstColumn = columns == 0 ? 0 : 1;
+    ModelerAPI::ArrayParameter item;
+    for (Int32 row = 1; row <= rows; ++row) {
+        for (Int32 column = firstColumn; column <= columns; ++column) {
+            parameter.GetArrayItem(row, column, &item);
+            if (type == NumericArrayParameterRecord) {
+                writer.WriteReal(static_cast<double>(item));
+            } else {
+                GS::UniString text;
+                item.GetStringValue(text);
+                writer.WriteBinUnicode(text.ToCStr().Get());
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -72,36 +96,6 @@ bool NamesEmbeddedFile(const char* recordName, const char* textureKey)
         return false;
     return CHSearchSubstring(textureKey, recordName, 0) != nullptr;
 }
-
-namespace {
-
-// The dimensions as the host reports them, then the items row by row.
-void WriteArrayItems(MAWriter& writer, const ModelerAPI::Parameter& parameter, ParameterRecordType type)
-{
-    Int32 rows = 0;
-    Int32 columns = 0;
-    parameter.GetArrayDimensions(rows, columns);
-    writer.WriteInt32(rows);
-    writer.WriteInt32(columns);
-    if (columns < 0)
-        return;
-    const Int32 firstColumn = columns == 0 ? 0 : 1;
-    ModelerAPI::ArrayParameter item;
-    for (Int32 row = 1; row <= rows; ++row) {
-        for (Int32 column = firstColumn; column <= columns; ++column) {
-            parameter.GetArrayItem(row, column, &item);
-            if (type == NumericArrayParameterRecord) {
-                writer.WriteReal(static_cast<double>(item));
-            } else {
-                GS::UniString text;
-                item.GetStringValue(text);
-                writer.WriteBinUnicode(text.ToCStr().Get());
-            }
-        }
-    }
-}
-
-}  // namespace
 
 void MAWriter::WriteExtraParameter(const ModelerAPI::Parameter& parameter, const char* textureKey)
 {
