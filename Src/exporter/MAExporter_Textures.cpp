@@ -152,7 +152,10 @@ void MAExporter::GetTextureFromModel(const int& textureIndex, char* fileName)
         CopyUtf8Cut(name, fileName, FileNameBufferSize);
         return;
     } else {
-        std::snprintf(fileName, FileNameBufferSize, "%s.jpg", name);
+        // The base name is cut (at a character boundary) so that the extension always fits.
+        char baseName[FileNameBufferSize - sizeof ".jpg" + 1];
+        CopyUtf8Cut(name, baseName, sizeof baseName);
+        std::snprintf(fileName, FileNameBufferSize, "%s.jpg", baseName);
     }
     GetModelCompressedTexture(&texture, fileName, textureIndex);
 }
