@@ -54,6 +54,17 @@ bool HasMeshGeometry(MeshReaders& readers)
     return vertexCount > 0 && polygonCount > 0;
 }
 
+// The lamp readers' two parameter lists: the element's memo and the library part's defaults.
+bool ReadLampParameterLists(const API_Element& element, int libInd, ElementMemo& memo, ParameterHandle& defaults)
+{
+    if (EngineHost::GetElementMemo(element.header.guid, memo.Get(), MemoMask) != NoError)
+        return false;
+    double a = 0.0;
+    double b = 0.0;
+    int parameterCount = 0;
+    return LibPart::GetParams(libInd, &a, &b, &parameterCount, defaults.Receive()) == NoError;
+}
+
 }  // namespace
 
 Int32 MAExporter::CountElementPhases() const
@@ -187,13 +198,8 @@ bool MAExporter::GetLibPartParameters(API_Element* element, API_LibPart* libPart
 bool MAExporter::GetTavoLampType2(API_Element* element, int libInd, char& name)
 {
     ElementMemo memo;
-    if (EngineHost::GetElementMemo(element->header.guid, memo.Get(), MemoMask) != NoError)
-        return false;
     ParameterHandle defaults;
-    double a = 0.0;
-    double b = 0.0;
-    int parameterCount = 0;
-    if (LibPart::GetParams(libInd, &a, &b, &parameterCount, defaults.Receive()) != NoError)
+    if (!ReadLampParameterLists(*element, libInd, memo, defaults))
         return false;
     return GetLibPartParams(memo.Parameters(), ItemNumberParameter, name);
 }
@@ -201,13 +207,8 @@ bool MAExporter::GetTavoLampType2(API_Element* element, int libInd, char& name)
 bool MAExporter::GetTavoLampType(API_Element* element, int libInd, char& name)
 {
     ElementMemo memo;
-    if (EngineHost::GetElementMemo(element->header.guid, memo.Get(), MemoMask) != NoError)
-        return false;
     ParameterHandle defaults;
-    double a = 0.0;
-    double b = 0.0;
-    int parameterCount = 0;
-    if (LibPart::GetParams(libInd, &a, &b, &parameterCount, defaults.Receive()) != NoError)
+    if (!ReadLampParameterLists(*element, libInd, memo, defaults))
         return false;
     char lampType[NameBufferSize];
     char itemNumber[NameBufferSize];
