@@ -82,6 +82,8 @@ const TextureData* FindEmbeddedFile(const TextureList& textures, const char* val
 {
     if (value == nullptr)
         return nullptr;
+    if (const TextureData* searched = textures.WithSearchedName(value))
+        return searched;
     if (const TextureData* named = textures.FindNamedFile(value))
         return named;
     if (const TextureData* embedded = textures.WithEmbeddedName(value))

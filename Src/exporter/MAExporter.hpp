@@ -131,6 +131,7 @@ private:
     void GetModelCompressedTexture(ModelerAPI::Texture* texture, char* fileName, const int& textureIndex);
     void SearchC4dAttachments(const char* key, ModelerAPI::ParameterList& parameters);
     bool GetTextureFromLibrary(const char* name);
+    bool EmbedFromLibrary(const char* name);
     bool SearchTextureFromLibrary(const char* name, TextureFileLibrary& lib);
     bool SearchBinaryFromLibrary(const char* name, TextureFileLibrary& lib);
     bool EmbedLibraryPictureAsJpeg(const TextureFileLibrary& lib);

@@ -267,7 +267,17 @@ void MAExporter::SearchC4dAttachments(const char* key, ModelerAPI::ParameterList
     }
 }
 
+// The name searched with is noted against the file embedded, so that a parameter value naming the
+// library item by its document name finds the file whatever the file is called.
 bool MAExporter::GetTextureFromLibrary(const char* name)
+{
+    if (!EmbedFromLibrary(name))
+        return false;
+    writer->NoteSearchedName(name);
+    return true;
+}
+
+bool MAExporter::EmbedFromLibrary(const char* name)
 {
     TextureFileLibrary picture;
     if (SearchTextureFromLibrary(name, picture)) {

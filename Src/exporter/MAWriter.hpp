@@ -168,6 +168,8 @@ public:
     void WriteTextureBin(const char* mime, const char* name, char** data);
     // Whether a file of this base name is embedded already (letter case does not count).
     bool CheckTextureName(const char* baseName) const { return textures.HasBaseName(baseName); }
+    // The library was searched with this name for the file embedded last (TextureList::NoteSearchedName).
+    void NoteSearchedName(const char* searchedName) { textures.NoteSearchedName(searchedName); }
     const TextureList& Textures() const { return textures; }
 
     // ---- Lights and cameras (MAWriter_Lights.cpp, MAWriter_Cameras.cpp) ---------------------------

@@ -127,4 +127,16 @@ const TextureData* TextureList::FindNamedFile(const char* value) const
     return byBase != nullptr ? byBase : FirstWithFileName(value);
 }
 
+void TextureList::NoteSearchedName(const char* searchedName)
+{
+    if (entries.IsEmpty() || searchedName == nullptr || *searchedName == '\0')
+        return;
+    bySearchedName.emplace(TextureNameKey(searchedName), entries.GetSize() - 1);
+}
+
+const TextureData* TextureList::WithSearchedName(const char* searchedName) const
+{
+    return At(bySearchedName, searchedName);
+}
+
 }  // namespace WRL

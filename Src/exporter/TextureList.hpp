@@ -71,6 +71,14 @@ public:
     // else the first whose file name is; null when the export holds no such file.
     const TextureData* FindNamedFile(const char* value) const;
 
+    // Notes the name that the library was searched with for the entry added last. The library finds
+    // a file by its document name too, which need not look like its file name ("Evening sky" for
+    // sky.jpg); a parameter value of that name must still lead to the file. A name noted before
+    // keeps its first entry; with no entry nothing is noted.
+    void NoteSearchedName(const char* searchedName);
+    // The entry found by a library search with this name; null when none was noted.
+    const TextureData* WithSearchedName(const char* searchedName) const;
+
 private:
     using PositionMap = std::unordered_map<std::string, GS::UIndex>;
 
@@ -83,6 +91,7 @@ private:
     PositionMap latestByBaseName;
     PositionMap firstByFileName;
     PositionMap byEmbeddedName;
+    PositionMap bySearchedName;
 };
 
 }  // namespace WRL

@@ -117,17 +117,24 @@ bool HasBaseName(const std::vector<ExpectedTexture>& textures, const std::string
     return false;
 }
 
-// A library picture named by a material parameter: kept as stored, or made a JPEG of its own name.
-void AddLibraryPicture(std::vector<ExpectedTexture>& textures, const Combination& c, const std::string& file,
-                       const std::string& mime)
+// The value without its extension, as the attachment search compares it.
+std::string BaseOf(const std::string& value)
 {
-    const std::string base = file.substr(0, file.rfind('.'));
-    if (HasBaseName(textures, base))
+    const std::size_t dot = value.rfind('.');
+    return dot != std::string::npos && value.size() - dot - 1 <= 4 ? value.substr(0, dot) : value;
+}
+
+// A library picture that a material parameter names (by file or document name): kept as stored, or
+// made a JPEG of the file's own name.
+void AddLibraryPicture(std::vector<ExpectedTexture>& textures, const Combination& c, const std::string& value,
+                       const std::string& file, const std::string& mime)
+{
+    if (HasBaseName(textures, BaseOf(value)))
         return;  // a file of that base name is embedded already
     if (c.originalTextures)
         textures.push_back({mime, file, file});
     else
-        textures.push_back({"image/jpeg", base + ".jpg", ""});
+        textures.push_back({"image/jpeg", BaseOf(file) + ".jpg", ""});
 }
 
 // The fixture's textures section for a combination, from the rules of the three texture runs.
@@ -143,8 +150,9 @@ std::vector<ExpectedTexture> ExpectedTextures(const Combination& c)
         textures.push_back({"image/jpeg", "Tiles.jpg", ""});
     }
     if (c.materialType == 3) {
-        AddLibraryPicture(textures, c, "stone.png", "image/png");
-        AddLibraryPicture(textures, c, "oak.png", "image/png");
+        AddLibraryPicture(textures, c, "stone.png", "stone.png", "image/png");
+        AddLibraryPicture(textures, c, "oak.png", "oak.png", "image/png");
+        AddLibraryPicture(textures, c, "Evening sky", "sky.jpg", "image/jpeg");  // its document name
     }
     if (c.lights) {
         // The invalid element's light and the sun light name files that must stay out.

@@ -332,3 +332,32 @@ TEST(ExtraParameterLookupTest, AValueResolvesToTheEmbeddedNameOfTheFileItNames)
         EXPECT_EQ(Resolved(list, c.value), c.resolved) << c.value;
     EXPECT_EQ(Resolved(WRL::TextureList(), "wood"), "(none)");
 }
+
+// The library finds a file by its document name too. The name the texture pass searched with leads
+// to the file it embedded, before any rule on names, whatever the letter case; a name that found
+// nothing, or one noted again later, changes nothing.
+TEST(ExtraParameterLookupTest, AValueThatTheLibraryWasSearchedWithResolvesToTheFileFound)
+{
+    WRL::TextureList list;
+    list.NoteSearchedName("ignored");  // no entry yet
+    list.Add(1, "Evening.jpg", "Evening", "jpg");
+    list.Add(-1, "sky.jpg", "sky", "jpg");
+    list.NoteSearchedName("Evening sky");
+    list.Add(-1, "dusk.hdr", "dusk", "hdr");
+    list.NoteSearchedName("Evening");  // a model texture's base name already
+    list.NoteSearchedName("evening SKY");
+
+    const struct {
+        const char* value;
+        const char* resolved;
+    } cases[] = {
+        {"Evening sky", "sky.jpg"},
+        {"EVENING SKY", "sky.jpg"},
+        {"Evening", "dusk.hdr"},      // searched for dusk.hdr: the search comes first
+        {"sky", "sky.jpg"},           // the other rules stay
+        {"Morning sky", "(none)"},
+        {"ignored", "(none)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Resolved(list, c.value), c.resolved) << c.value;
+}

@@ -509,3 +509,41 @@ TEST(TextureListTest, LookupsAnswerTheFirstMatchingEntry)
     EXPECT_EQ(textures.FindNamedFile("wood.jpg"), &textures[2]);
     EXPECT_EQ(textures.FindNamedFile("pine.jpg"), nullptr);
 }
+
+// A parameter may name a library file by its document name, which need not be its file name: the
+// Cinema 4D shader record carries the name the file is embedded under, kept as stored or made a JPEG.
+TEST_F(EngineTexturesTest, AMaterialAttachmentNamedByItsDocumentNameLeadsToTheEmbeddedFile)
+{
+    const std::string png = TestPictures::EncodePng(TestPictures::MakeColourBlocks(3));
+    AddLibraryFile("Evening sky", "sky.png", png);
+    AddLibraryFile("Studio", "studio.hdr", "#?RADIANCE");
+    ZeltoHost::MaterialData material;
+    material.name = "Backdrop";
+    material.extraParameters = {TextParameter("C4D_SHIMAGE_FILE", "Evening sky"),
+                                TextParameter("C4D_SHIMAGE_FILE_2", "studio"),
+                                TextParameter("C4D_SHIMAGE_FILE_3", "evening SKY")};
+    model.materials.push_back(material);
+    const struct {
+        bool original;
+        std::vector<std::string> embedded;
+    } cases[] = {{true, {"sky.png", "studio.hdr"}}, {false, {"sky.jpg", "studio.hdr"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.original);
+        TextureSettings settings;
+        settings.materialType = 3;
+        settings.exportOriginalTextures = c.original;
+        StoreTextures(settings);
+        log.clear();
+
+        const zelto_reader::File file = Export();
+
+        ASSERT_EQ(EmbeddedNames(file), c.embedded);
+        ASSERT_EQ(file.cinemaShaders.size(), 1u);
+        const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
+        ASSERT_EQ(records.size(), 3u);
+        EXPECT_EQ(records[0].text, c.embedded[0]);
+        EXPECT_EQ(records[1].text, "studio.hdr");
+        EXPECT_EQ(records[2].text, c.embedded[0]);
+        EXPECT_FALSE(Logged("cannot found C4D texture"));
+    }
+}
