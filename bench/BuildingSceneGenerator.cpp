@@ -1,6 +1,7 @@
 #include "BuildingSceneGenerator.hpp"
 
 #include <cmath>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,55 @@ constexpr int ColumnSides = 16;
 constexpr int LampSegments = 12;
 constexpr int LampRings = 8;
 constexpr double Pi = 3.14159265358979323846;
+
+// Host light types of the lamps.
+constexpr Int32 SpotLight = 9300;
+constexpr Int32 PointLight = 9400;
+
+// A 4 x 4 RGB picture, the library's bump and grain pictures.
+constexpr unsigned char SmallPng[] = {
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00,
+    0x00, 0x00, 0x04, 0x00, 0x00, 0x00, 0x04, 0x08, 0x02, 0x00, 0x00, 0x00, 0x26, 0x93, 0x09, 0x29, 0x00,
+    0x00, 0x00, 0x18, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0x38, 0x51, 0x11, 0xB0, 0xA0, 0x22, 0x00,
+    0x42, 0x32, 0xC0, 0x59, 0x40, 0x92, 0x01, 0xA7, 0x0C, 0x00, 0x70, 0x12, 0x17, 0xC1, 0x03, 0x0D, 0x7E,
+    0x23, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+constexpr char LightProfile[] = "IESNA:LM-63-2002\n[TEST] pendant\nTILT=NONE\n";
+constexpr char HdrImage[] = "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 1 +X 1\n\x80\x80\x80\x81";
+
+// The library files the parameters name: (document name, file name, bytes). The grain picture is
+// named by its document name, which is not its file name.
+struct LibraryFile {
+    const char* documentName;
+    const char* fileName;
+    std::string bytes;
+};
+
+std::vector<LibraryFile> LibraryFiles()
+{
+    const std::string png(reinterpret_cast<const char*>(SmallPng), sizeof SmallPng);
+    return {{"brick-bump.png", "brick-bump.png", png},
+            {"Oak grain", "oak-grain.png", png},
+            {"pendant.ies", "pendant.ies", LightProfile},
+            {"studio.hdr", "studio.hdr", std::string(HdrImage, sizeof HdrImage - 1)}};
+}
+
+ZeltoHost::ParameterData NumberParameter(const char* name, double value)
+{
+    ZeltoHost::ParameterData parameter;
+    parameter.name = name;
+    parameter.type = 1;
+    parameter.number = value;
+    return parameter;
+}
+
+ZeltoHost::ParameterData TextParameter(const char* name, const char* value)
+{
+    ZeltoHost::ParameterData parameter;
+    parameter.name = name;
+    parameter.type = 2;
+    parameter.text = value;
+    return parameter;
+}
 
 struct Point3 {
     double x, y, z;
@@ -112,9 +162,10 @@ class Generator {
 public:
     Generator(ZeltoHost::ModelData& model, ZeltoHost::HostProject& project) : model(model), project(project) {}
 
-    BuildingSceneSize Run(std::int64_t targetPolygons)
+    BuildingSceneSize Run(std::int64_t targetPolygons, const std::string& libraryFolder)
     {
         AddProjectFrame();
+        AddLibraryFiles(libraryFolder);
         AddMaterials();
         for (Int16 storey = 0; size.polygons < targetPolygons; ++storey) {
             project.AddStory(storey, storey * StoreyHeight,
@@ -157,6 +208,22 @@ private:
         project.AddLibPart(std::move(part));
     }
 
+    // Library items of type 11, each with its file written into the folder. Each is embedded once.
+    void AddLibraryFiles(const std::string& folder)
+    {
+        for (const LibraryFile& file : LibraryFiles()) {
+            const std::string path = folder + "/" + file.fileName;
+            std::ofstream(path, std::ios::binary) << file.bytes;
+            ZeltoHost::HostLibPart part;
+            part.typeID = 11;
+            part.documentName = file.documentName;
+            part.fileName = file.fileName;
+            part.location = IO::Location(path.c_str());
+            project.AddLibPart(std::move(part));
+            ++size.embeddedFiles;
+        }
+    }
+
     void AddMaterials()
     {
         struct Kind {
@@ -166,7 +233,7 @@ private:
             double transparency;
         };
         const Kind kinds[] = {{"Concrete", {0.6, 0.6, 0.58}, 0, 0.0},  {"Brick", {0.7, 0.3, 0.2}, 1, 0.0},
-                              {"Plaster", {0.95, 0.94, 0.9}, 0, 0.0},  {"Glass", {0.7, 0.85, 0.9}, 0, 0.8},
+                              {"Plaster", {0.95, 0.94, 0.9}, 3, 0.0},  {"Glass", {0.7, 0.85, 0.9}, 0, 0.8},
                               {"Oak", {0.6, 0.45, 0.3}, 2, 0.0},       {"Fabric", {0.2, 0.3, 0.5}, 0, 0.0},
                               {"Aluminium", {0.8, 0.8, 0.82}, 0, 0.0}, {"Lamp Shade", {1.0, 0.95, 0.8}, 0, 0.3}};
         Int32 reference = 1;
@@ -179,6 +246,7 @@ private:
             material.transparency = kind.transparency;
             material.ambientReflection = 0.5;
             material.diffuseReflection = 0.8;
+            material.extraParameters = MaterialParameters(reference);
             model.materials.push_back(material);
             ZeltoHost::HostAttribute& attribute = project.AddAttribute(MaterialAttribute, reference, kind.name);
             attribute.record.material.surfaceRed = kind.color.red;
@@ -188,6 +256,31 @@ private:
         }
         model.textures.push_back(PatternTexture("Brick.jpg", 0.5, 0.25, 180, 80, 60));
         model.textures.push_back(PatternTexture("Oak.jpg", 1.0, 1.0, 150, 110, 70));
+        model.textures.push_back(PatternTexture("Plaster.jpg", 2.0, 2.0, 240, 236, 226));
+        size.embeddedFiles += static_cast<std::int64_t>(model.textures.size());
+    }
+
+    // What the Cinema 4D shaders carry: bump and grain pictures from the library, numbers and a table.
+    static ZeltoHost::ParameterListData MaterialParameters(Int32 material)
+    {
+        switch (material) {
+            case Brick:
+                return {TextParameter("C4D_SHIMAGE_FILE_BUMP", "brick-bump.png"), NumberParameter("Bump strength", 0.4)};
+            case Oak:
+                return {TextParameter("C4D_SHIMAGE_FILE", "Oak grain"), NumberParameter("Gloss", 0.3)};
+            case Glass: {
+                ZeltoHost::ParameterData layers;
+                layers.name = "Reflection layers";
+                layers.type = 3;
+                layers.isArray = true;
+                layers.dimension1 = 2;
+                layers.dimension2 = 2;
+                layers.numbers = {0.1, 0.9, 0.5, 0.5};
+                return {NumberParameter("IOR", 1.5), layers};
+            }
+            default:
+                return {};
+        }
     }
 
     static ZeltoHost::TextureData PatternTexture(const char* name, double xSize, double ySize, UInt8 red, UInt8 green,
@@ -463,7 +556,38 @@ private:
                              LampShade);
             body.AddPolygon({{north, rings.back()[segment], rings.back()[next]}}, LampShade);
         }
+        AddLampLights(lamp, centre);
         Count(lamp);
+    }
+
+    // A spot light down onto the table, with its light profile, and a glow in the globe's centre lit
+    // by the HDR image.
+    void AddLampLights(ElementData& lamp, const Point3& centre)
+    {
+        ZeltoHost::LightData spot;
+        spot.type = SpotLight;
+        spot.color = {1.0, 0.95, 0.85};
+        spot.position = {centre.x, centre.y, centre.z - 0.2};
+        spot.direction = {0.0, 0.0, -1.0};
+        spot.minDistance = 0.2;
+        spot.maxDistance = 4.0;
+        spot.distanceFalloff = 0.5;
+        spot.castsShadow = true;
+        spot.radius = 0.05;
+        spot.falloffAngle1 = Pi / 6;
+        spot.falloffAngle2 = Pi / 4;
+        spot.angleFalloff = 0.6;
+        spot.extraParameters = {TextParameter("C4D_PHO_FILE", "pendant.ies"), NumberParameter("Intensity", 1.2)};
+        lamp.lights.push_back(spot);
+        ZeltoHost::LightData glow;
+        glow.type = PointLight;
+        glow.color = {1.0, 0.9, 0.7};
+        glow.position = {centre.x, centre.y, centre.z};
+        glow.maxDistance = 2.0;
+        glow.distanceFalloff = 1.0;
+        glow.extraParameters = {TextParameter("C4D_PHO_FILE", "studio.hdr")};
+        lamp.lights.push_back(glow);
+        size.lights += static_cast<std::int64_t>(lamp.lights.size());
     }
 
     // Counts what the export will write of a finished element.
@@ -490,9 +614,9 @@ private:
 }  // namespace
 
 BuildingSceneSize GenerateBuildingScene(std::int64_t targetPolygons, ZeltoHost::ModelData& model,
-                                        ZeltoHost::HostProject& project)
+                                        ZeltoHost::HostProject& project, const std::string& libraryFolder)
 {
-    return Generator(model, project).Run(targetPolygons);
+    return Generator(model, project).Run(targetPolygons, libraryFolder);
 }
 
 }  // namespace ZeltoBench

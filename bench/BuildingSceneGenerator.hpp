@@ -6,6 +6,7 @@
 #define BENCH_BUILDINGSCENEGENERATOR_HPP
 
 #include <cstdint>
+#include <string>
 
 #include "HostProject.hpp"
 #include "ModelData.hpp"
@@ -21,12 +22,17 @@ struct BuildingSceneSize {
     std::int64_t vertices = 0;        // the points the export writes
     std::int64_t polygons = 0;        // exported (convex) polygons: texture-coordinate and polygon records
     std::int64_t polygonCorners = 0;  // corners of the exported polygons
+    std::int64_t lights = 0;          // light records, with "Export Lights"
+    std::int64_t embeddedFiles = 0;   // texture records in material type 3 with textures and lights
 };
 
 // Fills an empty model and an empty project (stories, layers, material attributes, library parts,
 // element records and type names) with a building of at least targetPolygons exported polygons.
+// Materials carry extra parameters and lamps carry lights whose parameters name library files (a
+// bump picture, a grain picture named by its document name, a light profile, an HDR image); those
+// files are written into libraryFolder, which must exist.
 BuildingSceneSize GenerateBuildingScene(std::int64_t targetPolygons, ZeltoHost::ModelData& model,
-                                        ZeltoHost::HostProject& project);
+                                        ZeltoHost::HostProject& project, const std::string& libraryFolder);
 
 }  // namespace ZeltoBench
 

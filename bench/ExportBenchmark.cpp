@@ -28,6 +28,7 @@
 #include "ACAPinc.h"
 #include "BuildingSceneGenerator.hpp"
 #include "ExportRun.hpp"
+#include "GSPref.hpp"
 #include "GSPrefHost.hpp"
 #include "HeapCounter.hpp"
 #include "HostApp.hpp"
@@ -37,6 +38,7 @@
 #include "ModelWalk.hpp"
 #include "ProcessMemory.hpp"
 #include "RawWrite.hpp"
+#include "ZELTO_export_Parameters.hpp"
 
 namespace {
 
@@ -118,11 +120,11 @@ bool ParseOptions(int argc, char** argv, Options* options)
 // 3D window, and the function table in the add-on's hands, as the host sets them up for a module.
 class HostSession {
 public:
-    explicit HostSession(std::int64_t polygons) : app(HostApiVersion)
+    HostSession(std::int64_t polygons, const std::string& libraryFolder) : app(HostApiVersion)
     {
         const auto start = std::chrono::steady_clock::now();
         ZeltoHost::ModelData data;
-        size = GenerateBuildingScene(polygons, data, app.Project());
+        size = GenerateBuildingScene(polygons, data, app.Project(), libraryFolder);
         hostModel = std::make_unique<ZeltoHost::HostModel>(std::move(data));
         ZeltoHost::InstallModel(*hostModel);
         buildSeconds = SecondsSince(start);
@@ -274,12 +276,15 @@ void PrintExport(const SizeMeasurements& measured, const BuildingSceneSize& size
     std::printf("Export: %lld polygons, %lld bytes, %s, %.1f MB/s\n",
                 static_cast<long long>(exported.trailer.polygons), static_cast<long long>(exported.bytes),
                 measured.exportTimes.Range().c_str(), MegabytesPerSecond(exported.bytes, seconds));
-    std::printf("  trailer: %lld objects, %lld points, %lld texture coordinates, %lld polygons (%s)\n",
-                static_cast<long long>(exported.trailer.objects), static_cast<long long>(exported.trailer.points),
-                static_cast<long long>(exported.trailer.textureCoordinates),
-                static_cast<long long>(exported.trailer.polygons),
-                exported.trailer.polygons == size.polygons && exported.trailer.points == size.vertices &&
-                        exported.trailer.objects == size.elements
+    const ExportTrailer& trailer = exported.trailer;
+    std::printf("  trailer: %lld objects, %lld points, %lld texture coordinates, %lld polygons, %lld textures, "
+                "%lld lights (%s)\n",
+                static_cast<long long>(trailer.objects), static_cast<long long>(trailer.points),
+                static_cast<long long>(trailer.textureCoordinates), static_cast<long long>(trailer.polygons),
+                static_cast<long long>(trailer.textures), static_cast<long long>(trailer.lights),
+                trailer.polygons == size.polygons && trailer.points == size.vertices &&
+                        trailer.objects == size.elements && trailer.textures == size.embeddedFiles &&
+                        trailer.lights == size.lights
                     ? "as the scene holds"
                     : "DIFFERS from the scene");
 }
@@ -346,7 +351,7 @@ SizeSummary RunSize(std::int64_t polygons, const std::string& folder)
     SizeSummary summary;
     summary.polygons = polygons;
     std::printf("\n=== Scene of %lld polygons ===\n", static_cast<long long>(polygons));
-    HostSession host(polygons);
+    HostSession host(polygons, folder + "/library");
     PrintScene(host.size, host.buildSeconds);
     if (!host.IsReady()) {
         std::printf("The stand-in host could not be set up.\n");
@@ -421,6 +426,19 @@ void PrintComparison(const SizeSummary& first, const SizeSummary& second)
     std::printf("Ratios: %.2f and %.2f (target at most %.1f)\n", first.ratio, second.ratio, RatioTarget);
 }
 
+// Material type 3 (RGB, internal and Cinema 4D shaders) with textures embedded and lights exported.
+bool StoreExportSettings()
+{
+    GSPref::IRoot* root = nullptr;
+    if (GSPref::OpenRootKey(0, &root) != NoError || root == nullptr)
+        return false;
+    const bool stored = root->WriteInt32(WRL::REG_Folder, WRL::REG_MaterialType, 3) == NoError &&
+                        root->WriteBool(WRL::REG_Folder, WRL::REG_Textures, true) == NoError &&
+                        root->WriteBool(WRL::REG_Folder, WRL::REG_Lights, true) == NoError;
+    GSPref::CloseRootKey(root);
+    return stored;
+}
+
 std::string MakeScratchFolder()
 {
     const char* temporary = std::getenv("TMPDIR");
@@ -445,10 +463,16 @@ int main(int argc, char** argv)
         std::perror("cannot make a scratch folder");
         return 1;
     }
-    // Preferences of the add-on in a folder of their own, empty: the export runs with the defaults.
+    // Preferences of the add-on in a folder of their own: the defaults, but with every shader run
+    // and the lights, so that materials, textures, library files and lights are all exported.
     const std::string preferences = folder + "/preferences";
     std::filesystem::create_directory(preferences);
+    std::filesystem::create_directory(folder + "/library");
     GSPref::SetUserDataFolder(preferences);
+    if (!StoreExportSettings()) {
+        std::fprintf(stderr, "cannot store the export settings\n");
+        return 1;
+    }
 
     std::printf("Zelto export benchmark: host API %d, scratch folder %s\n", HostApiVersion, folder.c_str());
     const SizeSummary first = RunSizeInChild(options.polygons, folder);

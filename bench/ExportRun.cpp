@@ -24,10 +24,12 @@ std::int64_t FileSize(const std::string& path)
 
 // Trailer positions (0-based) of the counts the benchmark reports.
 constexpr int TrailerFields = 15;
+constexpr int TrailerTex = 1;
 constexpr int TrailerObject = 7;
 constexpr int TrailerPoint = 8;
 constexpr int TrailerUvw = 9;
 constexpr int TrailerPoly = 11;
+constexpr int TrailerLights = 12;
 
 ExportTrailer ReadTrailer(const std::string& path)
 {
@@ -48,6 +50,8 @@ ExportTrailer ReadTrailer(const std::string& path)
     trailer.points = field(TrailerPoint);
     trailer.textureCoordinates = field(TrailerUvw);
     trailer.polygons = field(TrailerPoly);
+    trailer.textures = field(TrailerTex);
+    trailer.lights = field(TrailerLights);
     return trailer;
 }
 

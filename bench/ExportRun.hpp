@@ -17,6 +17,8 @@ struct ExportTrailer {
     std::int64_t points = 0;
     std::int64_t textureCoordinates = 0;
     std::int64_t polygons = 0;
+    std::int64_t textures = 0;
+    std::int64_t lights = 0;
 };
 
 struct ExportOutcome {
