@@ -23,6 +23,45 @@ struct MeshReaders {
     ModelerAPI::ConvexPolygon convexPolygon;
 };
 
+// The hooks of the walk below that a run has no use for.
+struct NoPolygonStart {
+    void operator()(const ModelerAPI::Polygon& /*polygon*/) const {}
+};
+struct UnguardedPolygon {
+    template <typename PolygonStep>
+    void operator()(PolygonStep step) const
+    {
+        step();
+    }
+};
+
+// Visits the exported convex polygons of readers.body in model order: visit(polygon, convexPolygon)
+// for each, with the readers reused for every read so that the walk allocates nothing.
+// bodyVertexCount is the body's vertex count, read by the caller. startPolygon(polygon) runs once per
+// polygon, right after it is read and before its convex polygons. guardPolygon(step) runs the whole
+// step of one polygon, its reading included, so a guard that catches leaves out only the rest of
+// that polygon.
+template <typename ConvexPolygonVisit, typename PolygonStart = NoPolygonStart, typename PolygonGuard = UnguardedPolygon>
+void VisitExportedConvexPolygons(MeshReaders& readers, Int32 bodyVertexCount, ConvexPolygonVisit visit,
+                                 PolygonStart startPolygon = {}, PolygonGuard guardPolygon = {})
+{
+    const ModelerAPI::MeshBody& body = readers.body;
+    const ModelerAPI::Polygon& polygon = readers.polygon;
+    const Int32 polygonCount = body.GetPolygonCount();
+    for (Int32 polygonNumber = 1; polygonNumber <= polygonCount; ++polygonNumber) {
+        guardPolygon([&] {
+            body.GetPolygon(polygonNumber, &readers.polygon);
+            startPolygon(polygon);
+            const Int32 convexCount = polygon.GetConvexPolygonCount();
+            for (Int32 convexNumber = 1; convexNumber <= convexCount; ++convexNumber) {
+                polygon.GetConvexPolygon(convexNumber, &readers.convexPolygon);
+                if (IsExportedConvexPolygon(readers.convexPolygon, bodyVertexCount))
+                    visit(polygon, static_cast<const ModelerAPI::ConvexPolygon&>(readers.convexPolygon));
+            }
+        });
+    }
+}
+
 }  // namespace WRL
 
 #endif

@@ -74,55 +74,46 @@ void MAExporter::ExportUvwCoord(MeshReaders& readers)
     if (!IsExportedBody(body))
         return;
     const Int32 vertexCount = body.GetVertexCount();
-    const Int32 polygonCount = body.GetPolygonCount();
-    for (Int32 polygonNumber = 1; polygonNumber <= polygonCount; ++polygonNumber) {
-        body.GetPolygon(polygonNumber, &readers.polygon);
-        const Int32 convexCount = readers.polygon.GetConvexPolygonCount();
-        for (Int32 convexNumber = 1; convexNumber <= convexCount; ++convexNumber) {
-            readers.polygon.GetConvexPolygon(convexNumber, &readers.convexPolygon);
-            if (!IsExportedConvexPolygon(readers.convexPolygon, vertexCount))
-                continue;
-            const Int32 cornerCount = readers.convexPolygon.GetVertexCount();
-            writer->WriteUvwBegin(cornerCount);
-            ++totals.Uvw;
-            for (Int32 corner = 1; corner <= cornerCount; ++corner) {
-                ModelerAPI::Vertex vertex;
-                body.GetVertex(readers.convexPolygon.GetVertexIndex(corner), &vertex, World);
-                ModelerAPI::TextureCoordinate uv;
-                try {
-                    readers.polygon.GetTextureCoordinate(&vertex, &uv);
-                } catch (...) {
-                    uv = ModelerAPI::TextureCoordinate();
-                }
-                writer->WriteUvw(corner == cornerCount, &uv);
+    VisitExportedConvexPolygons(readers, vertexCount, [&](const ModelerAPI::Polygon& polygon,
+                                                          const ModelerAPI::ConvexPolygon& convexPolygon) {
+        const Int32 cornerCount = convexPolygon.GetVertexCount();
+        writer->WriteUvwBegin(cornerCount);
+        ++totals.Uvw;
+        for (Int32 corner = 1; corner <= cornerCount; ++corner) {
+            ModelerAPI::Vertex vertex;
+            body.GetVertex(convexPolygon.GetVertexIndex(corner), &vertex, World);
+            ModelerAPI::TextureCoordinate uv;
+            try {
+                polygon.GetTextureCoordinate(&vertex, &uv);
+            } catch (...) {
+                uv = ModelerAPI::TextureCoordinate();
             }
+            writer->WriteUvw(corner == cornerCount, &uv);
         }
-    }
+    });
 }
 
+// Every convex polygon takes the material of the polygon it belongs to.
 void MAExporter::ExportBody(MeshReaders& readers, const Int32& objectIndex)
 {
     const ModelerAPI::MeshBody& body = readers.body;
     if (!IsExportedBody(body))
         return;
     const Int32 vertexCount = body.GetVertexCount();
-    const Int32 polygonCount = body.GetPolygonCount();
-    for (Int32 polygonNumber = 1; polygonNumber <= polygonCount; ++polygonNumber) {
-        body.GetPolygon(polygonNumber, &readers.polygon);
-        ModelerAPI::AttributeIndex material(ModelerAPI::AttributeIndex::MaterialIndex, 0, -2);
-        readers.polygon.GetMaterialIndex(material);
-        const Int32 convexCount = readers.polygon.GetConvexPolygonCount();
-        for (Int32 convexNumber = 1; convexNumber <= convexCount; ++convexNumber) {
-            readers.polygon.GetConvexPolygon(convexNumber, &readers.convexPolygon);
-            if (!IsExportedConvexPolygon(readers.convexPolygon, vertexCount))
-                continue;
-            const Int32 cornerCount = readers.convexPolygon.GetVertexCount();
-            writer->WriteCoordIndexParam(material.GetIndex() - 1, objectIndex, cornerCount);
-            for (Int32 corner = 1; corner <= cornerCount; ++corner)
-                writer->WriteCoordIndexPointNumber(readers.convexPolygon.GetVertexIndex(corner) + totals.PointBase - 1);
-            ++totals.Poly;
-        }
-    }
+    ModelerAPI::AttributeIndex material;
+    const auto readMaterial = [&](const ModelerAPI::Polygon& polygon) {
+        material = ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::MaterialIndex, 0, -2);
+        polygon.GetMaterialIndex(material);
+    };
+    const auto writePolygon = [&](const ModelerAPI::Polygon& /*polygon*/,
+                                  const ModelerAPI::ConvexPolygon& convexPolygon) {
+        const Int32 cornerCount = convexPolygon.GetVertexCount();
+        writer->WriteCoordIndexParam(material.GetIndex() - 1, objectIndex, cornerCount);
+        for (Int32 corner = 1; corner <= cornerCount; ++corner)
+            writer->WriteCoordIndexPointNumber(convexPolygon.GetVertexIndex(corner) + totals.PointBase - 1);
+        ++totals.Poly;
+    };
+    VisitExportedConvexPolygons(readers, vertexCount, writePolygon, readMaterial);
     totals.PointBase += vertexCount;
 }
 

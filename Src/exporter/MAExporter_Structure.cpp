@@ -49,6 +49,19 @@ void MergeVertex(const ModelerAPI::Vertex& vertex, ModelerAPI::Vertex& min, Mode
         max.z = vertex.z;
 }
 
+// The rest of a polygon is left out when reading it throws a host exception.
+struct SkipPolygonOnHostException {
+    template <typename PolygonStep>
+    void operator()(PolygonStep step) const
+    {
+        try {
+            step();
+        } catch (const GS::GSException& exception) {
+            dbChannel.Printf("%s: %s\n", exception.GetName(), exception.GetMessage());
+        }
+    }
+};
+
 }  // namespace
 
 Int32 MAExporter::CountStructurePhases() const
@@ -123,27 +136,16 @@ void MAExporter::MergeBodyIntoLimits(MeshReaders& readers, ModelerAPI::Vertex& m
 {
     const ModelerAPI::MeshBody& body = readers.body;
     const Int32 vertexCount = body.GetVertexCount();
-    const Int32 polygonCount = body.GetPolygonCount();
-    for (Int32 polygonNumber = 1; polygonNumber <= polygonCount; ++polygonNumber) {
-        try {
-            body.GetPolygon(polygonNumber, &readers.polygon);
-            const Int32 convexCount = readers.polygon.GetConvexPolygonCount();
-            for (Int32 convexNumber = 1; convexNumber <= convexCount; ++convexNumber) {
-                readers.polygon.GetConvexPolygon(convexNumber, &readers.convexPolygon);
-                if (!IsExportedConvexPolygon(readers.convexPolygon, vertexCount))
-                    continue;
-                const Int32 cornerCount = readers.convexPolygon.GetVertexCount();
-                for (Int32 corner = 1; corner <= cornerCount; ++corner) {
-                    ModelerAPI::Vertex vertex;
-                    body.GetVertex(readers.convexPolygon.GetVertexIndex(corner), &vertex,
-                                   ModelerAPI::CoordinateSystem::World);
-                    MergeVertex(vertex, min, max);
-                }
-            }
-        } catch (const GS::GSException& exception) {
-            dbChannel.Printf("%s: %s\n", exception.GetName(), exception.GetMessage());
+    const auto mergeCorners = [&](const ModelerAPI::Polygon& /*polygon*/,
+                                  const ModelerAPI::ConvexPolygon& convexPolygon) {
+        const Int32 cornerCount = convexPolygon.GetVertexCount();
+        for (Int32 corner = 1; corner <= cornerCount; ++corner) {
+            ModelerAPI::Vertex vertex;
+            body.GetVertex(convexPolygon.GetVertexIndex(corner), &vertex, ModelerAPI::CoordinateSystem::World);
+            MergeVertex(vertex, min, max);
         }
-    }
+    };
+    VisitExportedConvexPolygons(readers, vertexCount, mergeCorners, NoPolygonStart(), SkipPolygonOnHostException());
 }
 
 void MAExporter::ExportClass()
