@@ -23,6 +23,7 @@
 #ifndef EXPORTER_MAEXPORTER_HPP
 #define EXPORTER_MAEXPORTER_HPP
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -155,6 +156,8 @@ private:
     void ExportNormals(MeshReaders& readers);
 
     // Lights and cameras.
+    using LightOperation = std::function<void(ModelerAPI::Light& light, Int32 objectNumber, Int32 lightNumber)>;
+    void RunOverLights(Int32 titleItem, const LightOperation& lightOperation);
     void ExportLights();
     void ExportCameraSets();
     void ExportCameras();

@@ -41,20 +41,29 @@ void MAExporter::ExportLights()
 {
     if (!parameters->exportLights)
         return;
-    const Int32 elementCount = validity.ElementCount();
     const ApiString recordName(resource->elementNames[SaveLight]);
-    OpenPhase(ProgressText(SaveLig), elementCount);
+    RunOverLights(SaveLig, [this, &recordName](ModelerAPI::Light& light, Int32 objectNumber, Int32 lightNumber) {
+        GetLight(light, objectNumber, recordName.GetChar(), lightNumber);
+    });
+}
+
+// One run: every light of every valid element, in model order, with the element's object number.
+// Also the texture pass's run over the light attachments.
+void MAExporter::RunOverLights(Int32 titleItem, const LightOperation& lightOperation)
+{
+    const Int32 elementCount = validity.ElementCount();
+    OpenPhase(ProgressText(titleItem), elementCount);
     ModelerAPI::Element element;
     ModelerAPI::Light light;
     for (Int32 elementNumber = 1; elementNumber <= elementCount; ++elementNumber) {
         if (!validity.IsValid(elementNumber))
             continue;
         model->GetElement(elementNumber, &element);
-        const Int32 objectIndex = validity.ObjectNumber(elementNumber);
+        const Int32 objectNumber = validity.ObjectNumber(elementNumber);
         const Int32 lightCount = element.GetLightCount();
         for (Int32 lightNumber = 1; lightNumber <= lightCount; ++lightNumber) {
             element.GetLight(lightNumber, &light);
-            GetLight(light, objectIndex, recordName.GetChar(), lightNumber);
+            lightOperation(light, objectNumber, lightNumber);
         }
         ReportItem(elementNumber);
         PollCancel();

@@ -223,26 +223,13 @@ void MAExporter::ExportMaterialAttachments()
 
 void MAExporter::ExportLightAttachments()
 {
-    const Int32 elementCount = validity.ElementCount();
-    OpenPhase(ProgressText(SaveIES), elementCount);
-    ModelerAPI::Element element;
-    ModelerAPI::Light light;
-    for (Int32 elementNumber = 1; elementNumber <= elementCount; ++elementNumber) {
-        if (!validity.IsValid(elementNumber))
-            continue;
-        model->GetElement(elementNumber, &element);
-        const Int32 lightCount = element.GetLightCount();
-        for (Int32 lightNumber = 1; lightNumber <= lightCount; ++lightNumber) {
-            element.GetLight(lightNumber, &light);
-            if (!IsExportedLightType(light.GetType()))
-                continue;
-            ModelerAPI::ParameterList extraParameters;
-            light.GetExtraParameters(&extraParameters);
-            SearchC4dAttachments(LightAttachmentKey, extraParameters);
-        }
-        ReportItem(elementNumber);
-        PollCancel();
-    }
+    RunOverLights(SaveIES, [this](ModelerAPI::Light& light, Int32 /*objectNumber*/, Int32 /*lightNumber*/) {
+        if (!IsExportedLightType(light.GetType()))
+            return;
+        ModelerAPI::ParameterList extraParameters;
+        light.GetExtraParameters(&extraParameters);
+        SearchC4dAttachments(LightAttachmentKey, extraParameters);
+    });
 }
 
 // The count is read again after each parameter, as the host may change the list.
