@@ -185,6 +185,33 @@ protected:
 
     const Events& ProcessEvents() { return Recorder().processEvents; }
 
+    // Cancels the export at poll 1, 2, ... until a run completes; every cancelled run must end as a
+    // cancel with the window closed. The title of the phase that each cancel fell in, in poll order.
+    std::vector<std::string> PhaseOfEachCancel()
+    {
+        std::vector<std::string> cancelledPhases;
+        for (int poll = 1; poll <= 100; ++poll) {
+            SCOPED_TRACE(poll);
+            Recorder().processEvents.clear();
+            window.CancelAtPoll(poll);
+            const Outcome outcome = Run();
+            if (outcome.kind == Outcome::Kind::Completed)
+                break;
+            EXPECT_EQ(outcome.kind, Outcome::Kind::Cancelled);
+            EXPECT_EQ(outcome.code, -7003);
+            EXPECT_FALSE(window.IsOpen());
+            std::string phase;
+            for (const std::string& event : ProcessEvents()) {
+                if (event.rfind("Next \"", 0) == 0)
+                    phase = event.substr(6, event.find('"', 6) - 6);
+                if (event == "IsCanceled yes")
+                    break;
+            }
+            cancelledPhases.push_back(phase);
+        }
+        return cancelledPhases;
+    }
+
     // Whether some log message holds the text.
     bool Logged(const std::string& text) const
     {

@@ -423,26 +423,7 @@ TEST_F(EngineTexturesTest, ACancelInEachTextureRunEndsTheExport)
     model.materials.push_back({});
     AddLightNaming("spot.ies");
 
-    std::vector<std::string> cancelledPhases;
-    for (int poll = 1; poll <= 100; ++poll) {
-        SCOPED_TRACE(poll);
-        Recorder().processEvents.clear();
-        window.CancelAtPoll(poll);
-        const Outcome outcome = Run();
-        if (outcome.kind == Outcome::Kind::Completed)
-            break;
-        EXPECT_EQ(outcome.kind, Outcome::Kind::Cancelled);
-        EXPECT_EQ(outcome.code, -7003);
-        EXPECT_FALSE(window.IsOpen());
-        std::string phase;
-        for (const std::string& event : ProcessEvents()) {
-            if (event.rfind("Next \"", 0) == 0)
-                phase = event.substr(6, event.find('"', 6) - 6);
-            if (event == "IsCanceled yes")
-                break;
-        }
-        cancelledPhases.push_back(phase);
-    }
+    const std::vector<std::string> cancelledPhases = PhaseOfEachCancel();
     const auto count = [&](const char* title) {
         return std::count(cancelledPhases.begin(), cancelledPhases.end(), std::string(title));
     };
