@@ -14,6 +14,8 @@ namespace {
 using ModelerAPI::Vertex;
 using ZeltoHost::BodyData;
 using ZeltoHost::ElementData;
+using ZeltoHost::NumberParameter;
+using ZeltoHost::TextParameter;
 
 // Host element types, layers and library parts of the scene.
 constexpr API_ElemTypeID WallType = 1;
@@ -78,24 +80,6 @@ std::vector<LibraryFile> LibraryFiles()
             {"Oak grain", "oak-grain.png", png},
             {"pendant.ies", "pendant.ies", LightProfile},
             {"studio.hdr", "studio.hdr", std::string(HdrImage, sizeof HdrImage - 1)}};
-}
-
-ZeltoHost::ParameterData NumberParameter(const char* name, double value)
-{
-    ZeltoHost::ParameterData parameter;
-    parameter.name = name;
-    parameter.type = 1;
-    parameter.number = value;
-    return parameter;
-}
-
-ZeltoHost::ParameterData TextParameter(const char* name, const char* value)
-{
-    ZeltoHost::ParameterData parameter;
-    parameter.name = name;
-    parameter.type = 2;
-    parameter.text = value;
-    return parameter;
 }
 
 struct Point3 {

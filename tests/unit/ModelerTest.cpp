@@ -23,6 +23,8 @@ using ModelerAPI::CoordinateSystem;
 using ZeltoHost::ModelData;
 using ZeltoHost::ModelFault;
 using ZeltoHost::ModelRead;
+using ZeltoHost::NumberParameter;
+using ZeltoHost::TextParameter;
 
 API_Guid GuidNumber(UInt32 number)
 {
@@ -30,24 +32,6 @@ API_Guid GuidNumber(UInt32 number)
     guid.time_low = number;
     guid.node[5] = 0xAB;
     return guid;
-}
-
-ZeltoHost::ParameterData NumberParameter(const char* name, double value)
-{
-    ZeltoHost::ParameterData parameter;
-    parameter.name = name;
-    parameter.type = 1;
-    parameter.number = value;
-    return parameter;
-}
-
-ZeltoHost::ParameterData TextParameter(const char* name, const char* value)
-{
-    ZeltoHost::ParameterData parameter;
-    parameter.name = name;
-    parameter.type = 2;
-    parameter.text = value;
-    return parameter;
 }
 
 ZeltoHost::ParameterData NumberArray(const char* name, Int32 dimension1, Int32 dimension2, std::vector<double> items)

@@ -17,6 +17,7 @@
 #include "common/TestPictures.hpp"
 
 using namespace engine_test;
+using ZeltoHost::TextParameter;
 
 namespace {
 
@@ -43,15 +44,6 @@ std::vector<std::string> EmbeddedNames(const zelto_reader::File& file)
     for (const zelto_reader::Texture& texture : file.textures)
         names.push_back(texture.name);
     return names;
-}
-
-ZeltoHost::ParameterData TextParameter(const char* name, const char* value)
-{
-    ZeltoHost::ParameterData parameter;
-    parameter.name = name;
-    parameter.type = 2;
-    parameter.text = value;
-    return parameter;
 }
 
 class EngineTexturesTest : public EngineTest {

@@ -23,6 +23,24 @@ void AddPolygon(BodyData& body, const std::vector<std::vector<Int32>>& convexPol
     body.polygons.push_back(polygon);
 }
 
+ParameterData NumberParameter(const char* name, double value)
+{
+    ParameterData parameter;
+    parameter.name = name;
+    parameter.type = 1;
+    parameter.number = value;
+    return parameter;
+}
+
+ParameterData TextParameter(const char* name, const char* value)
+{
+    ParameterData parameter;
+    parameter.name = name;
+    parameter.type = 2;
+    parameter.text = value;
+    return parameter;
+}
+
 namespace {
 
 std::string Where(std::size_t element, std::size_t body)

@@ -157,6 +157,9 @@ struct ModelData {
 // Appends a polygon made of convex polygons, each a ring of 1-based vertex indices.
 GSMODELER_DLL_EXPORT void AddPolygon(BodyData& body, const std::vector<std::vector<Int32>>& convexPolygons,
                                      Int32 materialIndex);
+// A numeric (type 1) and a text (type 2) extra parameter.
+GSMODELER_DLL_EXPORT ParameterData NumberParameter(const char* name, double value);
+GSMODELER_DLL_EXPORT ParameterData TextParameter(const char* name, const char* value);
 // Checks that every corner names a vertex of its body and that texture coordinates, when given,
 // come one per vertex. False with a description ("element 2, body 1: ...") otherwise.
 GSMODELER_DLL_EXPORT bool CheckModelData(const ModelData& model, std::string* error);
