@@ -11,6 +11,7 @@
 
 #include "ACAPinc.h"
 #include "common/AddonTestEnvironment.hpp"
+#include "common/ModelReadingTest.hpp"
 #include "GSException.hpp"
 #include "HostModel.hpp"
 #include "ModelData.hpp"
@@ -129,7 +130,7 @@ ModelData SampleModel()
 }
 
 // A model filled the way the add-on fills it: EXPGetModel over a sight.
-class ModelerTest : public ::testing::Test {
+class ModelerTest : public ModelReadingTest {
 protected:
     void SetUp() override
     {
@@ -143,41 +144,6 @@ protected:
         source = std::make_shared<ModelData>(std::move(data));
         GS::SharedPtr<Modeler::Sight> sight(std::make_shared<Modeler::Sight>(source));
         ASSERT_EQ(EXPGetModel(sight, &model, nullptr), NoError);
-    }
-
-    ModelerAPI::Element ElementAt(Int32 index) const
-    {
-        ModelerAPI::Element element;
-        model.GetElement(index, &element);
-        return element;
-    }
-
-    ModelerAPI::MeshBody BodyAt(Int32 element, Int32 index) const
-    {
-        ModelerAPI::MeshBody body;
-        ElementAt(element).GetTessellatedBody(index, &body);
-        return body;
-    }
-
-    ModelerAPI::Polygon PolygonAt(Int32 element, Int32 body, Int32 index) const
-    {
-        ModelerAPI::Polygon polygon;
-        BodyAt(element, body).GetPolygon(index, &polygon);
-        return polygon;
-    }
-
-    ModelerAPI::Material MaterialAt(Int32 index) const
-    {
-        ModelerAPI::Material material;
-        model.GetMaterial(AttributeIndex(AttributeIndex::MaterialIndex, index, -2), &material);
-        return material;
-    }
-
-    ModelerAPI::Texture TextureAt(Int32 index) const
-    {
-        ModelerAPI::Texture texture;
-        model.GetTexture(AttributeIndex(AttributeIndex::TextureIndex, index, -2), &texture);
-        return texture;
     }
 
     // The texture coordinate that a polygon gives at the world position of a body vertex.
@@ -204,7 +170,6 @@ protected:
     }
 
     std::shared_ptr<ModelData> source;
-    ModelerAPI::Model model;
 };
 
 TEST(ModelerModelTest, AModelNotFilledIsEmpty)

@@ -11,6 +11,7 @@
 #include "HostRecordTexts.hpp"
 #include "ModelerAPI.hpp"
 #include "SceneLoader.hpp"
+#include "common/ModelReadingTest.hpp"
 
 namespace {
 
@@ -27,7 +28,7 @@ API_Guid FixtureGuid(UInt8 last)
     return guid;
 }
 
-class SceneLoaderTest : public ::testing::Test {
+class SceneLoaderTest : public ModelReadingTest {
 protected:
     void SetUp() override
     {
@@ -35,27 +36,6 @@ protected:
         ASSERT_TRUE(ZeltoHost::LoadScene(fixtureFolder + "/house.json", project, host, &error)) << error;
         GS::SharedPtr<Modeler::Sight> sight = host.Sight();
         ASSERT_EQ(EXPGetModel(sight, &model, nullptr), NoError);
-    }
-
-    ModelerAPI::Element ElementAt(Int32 index) const
-    {
-        ModelerAPI::Element element;
-        model.GetElement(index, &element);
-        return element;
-    }
-
-    ModelerAPI::MeshBody BodyAt(Int32 element, Int32 index) const
-    {
-        ModelerAPI::MeshBody body;
-        ElementAt(element).GetTessellatedBody(index, &body);
-        return body;
-    }
-
-    ModelerAPI::Texture TextureAt(Int32 index) const
-    {
-        ModelerAPI::Texture texture;
-        model.GetTexture(AttributeIndex(AttributeIndex::TextureIndex, index, -2), &texture);
-        return texture;
     }
 
     std::vector<ModelerAPI::Texture::ARGBPixel> PixelsOf(const ModelerAPI::Texture& texture) const
@@ -67,7 +47,6 @@ protected:
 
     ZeltoHost::HostProject project;
     ZeltoHost::HostModel host;
-    ModelerAPI::Model model;
 };
 
 TEST_F(SceneLoaderTest, ModelElementsCarryTheirBodiesPolygonsAndLights)
