@@ -48,32 +48,37 @@ void SetOtherSettings(WRL::MAParameters& settings)
     settings.useOffset = true;
 }
 
-void ExpectOtherSettings(const WRL::MAParameters& settings)
-{
-    EXPECT_EQ(settings.materialType, 3);
-    EXPECT_FALSE(settings.exportTextures);
-    EXPECT_FALSE(settings.exportOriginalTextures);
-    EXPECT_EQ(settings.textureQuality, 55);
-    EXPECT_TRUE(settings.exportLights);
-    EXPECT_TRUE(settings.exportCameras);
-    EXPECT_TRUE(settings.exportCurrent3DCamera);
-    EXPECT_EQ(settings.unit, 6);
-    EXPECT_EQ(settings.scale, 2.5);
-    EXPECT_TRUE(settings.useOffset);
-}
+// The value of every field of a settings block.
+struct SettingsValues {
+    Int32 materialType;
+    bool exportTextures;
+    bool exportOriginalTextures;
+    Int32 textureQuality;
+    bool exportLights;
+    bool exportCameras;
+    bool exportCurrent3DCamera;
+    Int32 unit;
+    double scale;
+    bool useOffset;
+};
 
-void ExpectDefaultSettings(const WRL::MAParameters& settings)
+// Those SetOtherSettings gives, and the defaults.
+//                                        type  textures original quality lights cameras 3D cam unit scale  offset
+constexpr SettingsValues OtherValues   = {3,    false,   false,   55,     true,  true,   true,  6,   2.5,   true};
+constexpr SettingsValues DefaultValues = {2,    true,    true,    90,     false, false,  false, 2,   100.0, false};
+
+void ExpectSettings(const WRL::MAParameters& settings, const SettingsValues& expected)
 {
-    EXPECT_EQ(settings.materialType, 2);
-    EXPECT_TRUE(settings.exportTextures);
-    EXPECT_TRUE(settings.exportOriginalTextures);
-    EXPECT_EQ(settings.textureQuality, 90);
-    EXPECT_FALSE(settings.exportLights);
-    EXPECT_FALSE(settings.exportCameras);
-    EXPECT_FALSE(settings.exportCurrent3DCamera);
-    EXPECT_EQ(settings.unit, 2);
-    EXPECT_EQ(settings.scale, 100.0);
-    EXPECT_FALSE(settings.useOffset);
+    EXPECT_EQ(settings.materialType, expected.materialType);
+    EXPECT_EQ(settings.exportTextures, expected.exportTextures);
+    EXPECT_EQ(settings.exportOriginalTextures, expected.exportOriginalTextures);
+    EXPECT_EQ(settings.textureQuality, expected.textureQuality);
+    EXPECT_EQ(settings.exportLights, expected.exportLights);
+    EXPECT_EQ(settings.exportCameras, expected.exportCameras);
+    EXPECT_EQ(settings.exportCurrent3DCamera, expected.exportCurrent3DCamera);
+    EXPECT_EQ(settings.unit, expected.unit);
+    EXPECT_EQ(settings.scale, expected.scale);
+    EXPECT_EQ(settings.useOffset, expected.useOffset);
 }
 
 std::vector<bool> EnabledOf(const DGItemStates& items, const std::vector<short>& numbers)
@@ -215,8 +220,8 @@ TEST_F(SettingsDialogTest, OpeningShowsEveryStoredSettingAndTheVersionText)
     EXPECT_EQ(items.at(21).value, 1);
     EXPECT_EQ(items.at(23).text, "'Zelto Export Add-on v.2.62'");
     EXPECT_TRUE(Shown().notes.empty()) << "every item the add-on uses is in the layout";
-    ExpectOtherSettings(*settings);
-    ExpectOtherSettings(*Loaded());
+    ExpectSettings(*settings, OtherValues);
+    ExpectSettings(*Loaded(), OtherValues);
 
     // The host's order: the rectangles are reset before the dialog runs.
     std::vector<std::string> dialogCalls;
@@ -238,7 +243,7 @@ TEST_F(SettingsDialogTest, OKWithNothingChangedStoresAllTenKeys)
     EXPECT_EQ(StoredInt32(WRL::REG_TexQuality), 90);
     EXPECT_EQ(StoredInt32(WRL::REG_Unit), 2);
     EXPECT_EQ(StoredInt32(WRL::REG_Scale), 100000000);
-    ExpectDefaultSettings(*Loaded());
+    ExpectSettings(*Loaded(), DefaultValues);
 }
 
 TEST_F(SettingsDialogTest, SettingsOutOfRangeAreShownAndStoredWithinTheirRanges)
@@ -473,8 +478,8 @@ TEST_F(SettingsDialogTest, ResetThenCancelChangesNeitherTheRecordNorThePreferenc
     EXPECT_FALSE(Show(*settings, {Action::Click(3), Action::Look()}, false));
     ExpectResetItems(Look(0));
     EXPECT_TRUE(Look(0).at(15).enabled) << "a perspective view";
-    ExpectOtherSettings(*settings);
-    ExpectOtherSettings(*Loaded());
+    ExpectSettings(*settings, OtherValues);
+    ExpectSettings(*Loaded(), OtherValues);
 }
 
 TEST_F(SettingsDialogTest, ResetThenOKStoresTheResetValues)
@@ -483,15 +488,15 @@ TEST_F(SettingsDialogTest, ResetThenOKStoresTheResetValues)
     const auto settings = Loaded();
     EXPECT_TRUE(Show(*settings, {Action::Click(3), Action::Look()}));
     ExpectResetItems(Look(0));
-    ExpectDefaultSettings(*settings);
-    ExpectDefaultSettings(*Loaded());
+    ExpectSettings(*settings, DefaultValues);
+    ExpectSettings(*Loaded(), DefaultValues);
 }
 
 TEST_F(SettingsDialogTest, CancelStoresNothingWhateverWasChanged)
 {
     const auto settings = Loaded();
     EXPECT_FALSE(Show(*settings, {Action::SetValue(6, 3), Action::SetValue(13, 1), Action::SetValue(19, 3)}, false));
-    ExpectDefaultSettings(*settings);
+    ExpectSettings(*settings, DefaultValues);
     EXPECT_FALSE(StoredInt32(WRL::REG_MaterialType).has_value());
     EXPECT_FALSE(StoredInt32(WRL::REG_Unit).has_value());
 }
