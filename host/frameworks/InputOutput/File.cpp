@@ -18,6 +18,38 @@ namespace {
 // The most one read or write system call is asked for; larger requests are continued.
 constexpr USize MaxTransfer = USize(1) << 30;
 
+// What a read or a write checks first, in this order: an open file, an open mode that allows it, a
+// buffer when there are bytes to move, and a failure planned for the call.
+GSErrCode CheckTransfer(const char* point, bool open, bool modeAllows, const void* buffer, USize count)
+{
+    if (!open)
+        return NotOpenErr;
+    if (!modeAllows)
+        return WrongOpenModeErr;
+    if (buffer == nullptr && count > 0)
+        return BadParameterErr;
+    return HostFailure::Check(point);
+}
+
+// Moves count bytes with step(offset, size), one read or write system call of at most MaxTransfer
+// bytes, repeating a step that a signal interrupted. A step that moves nothing ends the transfer
+// with nothingMoved. done counts the bytes moved, also when the transfer fails.
+template <typename Step>
+GSErrCode TransferInSteps(USize count, GSErrCode nothingMoved, USize& done, Step step)
+{
+    while (done < count) {
+        const ssize_t moved = step(done, std::min(count - done, MaxTransfer));
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved < 0)
+            return LastSystemError();
+        if (moved == 0)
+            return nothingMoved;
+        done += static_cast<USize>(moved);
+    }
+    return NoError;
+}
+
 GSErrCode MakeEmptyFile(const std::string& path)
 {
     const GSErrCode planned = HostFailure::Check("IO::File::Create");
@@ -250,31 +282,13 @@ GSErrCode File::ReadBytes(const char* point, char* destination, USize count, USi
 {
     if (read != nullptr)
         *read = 0;
-    if (!IsOpen())
-        return NotOpenErr;
-    if (openMode != ReadMode)
-        return WrongOpenModeErr;
-    if (destination == nullptr && count > 0)
-        return BadParameterErr;
-    const GSErrCode planned = HostFailure::Check(point);
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckTransfer(point, IsOpen(), openMode == ReadMode, destination, count);
+    if (checked != NoError)
+        return checked;
     USize done = 0;
-    GSErrCode result = NoError;
-    while (done < count) {
-        const ssize_t got = ::read(descriptor, destination + done, std::min(count - done, MaxTransfer));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result = LastSystemError();
-            break;
-        }
-        if (got == 0) {
-            result = EndOfFileErr;
-            break;
-        }
-        done += static_cast<USize>(got);
-    }
+    const GSErrCode result = TransferInSteps(count, EndOfFileErr, done, [&](USize offset, USize size) {
+        return ::read(descriptor, destination + offset, size);
+    });
     if (read != nullptr)
         *read = done;
     return result;
@@ -284,27 +298,13 @@ GSErrCode File::WriteBytes(const char* point, const char* source, USize count, U
 {
     if (written != nullptr)
         *written = 0;
-    if (!IsOpen())
-        return NotOpenErr;
-    if (openMode == ReadMode)
-        return WrongOpenModeErr;
-    if (source == nullptr && count > 0)
-        return BadParameterErr;
-    const GSErrCode planned = HostFailure::Check(point);
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckTransfer(point, IsOpen(), openMode != ReadMode, source, count);
+    if (checked != NoError)
+        return checked;
     USize done = 0;
-    GSErrCode result = NoError;
-    while (done < count) {
-        const ssize_t put = ::write(descriptor, source + done, std::min(count - done, MaxTransfer));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            result = put < 0 ? LastSystemError() : GeneralIOErr;
-            break;
-        }
-        done += static_cast<USize>(put);
-    }
+    const GSErrCode result = TransferInSteps(count, GeneralIOErr, done, [&](USize offset, USize size) {
+        return ::write(descriptor, source + offset, size);
+    });
     if (written != nullptr)
         *written = done;
     return result;
