@@ -46,13 +46,26 @@ GSErrCode EntryInfo(const Location& entry, struct stat* info)
     return ::lstat(entry.ToUtf8Path().c_str(), info) == 0 ? NoError : LastSystemError();
 }
 
+// How every call starts: an empty location is refused, then a failure planned for the call applies.
+GSErrCode CheckCall(const char* point, bool locationEmpty)
+{
+    if (locationEmpty)
+        return BadLocationErr;
+    return HostFailure::Check(point);
+}
+
+// The start of a call that needs the status of its entry first.
+GSErrCode CheckCallAndReadEntry(const char* point, const Location& entry, struct stat* info)
+{
+    const GSErrCode checked = CheckCall(point, entry.IsEmpty());
+    return checked != NoError ? checked : EntryInfo(entry, info);
+}
+
 GSErrCode MoveEntry(const char* point, const Location& source, const Location& target)
 {
-    if (source.IsEmpty() || target.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check(point);
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckCall(point, source.IsEmpty() || target.IsEmpty());
+    if (checked != NoError)
+        return checked;
     struct stat sourceInfo {};
     const GSErrCode sourceResult = EntryInfo(source, &sourceInfo);
     if (sourceResult != NoError)
@@ -127,13 +140,8 @@ GSErrCode CopyFileContents(const std::string& source, const std::string& target)
 GSErrCode FileSystem::Delete(const Location& entry, DataSafety /*no trash here*/,
                              AccessDeniedTreatment /*every treatment reports AccessDeniedErr*/) const
 {
-    if (entry.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check("IO::fileSystem::Delete");
-    if (planned != NoError)
-        return planned;
     struct stat info {};
-    const GSErrCode found = EntryInfo(entry, &info);
+    const GSErrCode found = CheckCallAndReadEntry("IO::fileSystem::Delete", entry, &info);
     if (found != NoError)
         return found;
     const std::string& path = entry.ToUtf8Path();
@@ -162,21 +170,17 @@ GSErrCode FileSystem::Move(const Location& source, const Location& target) const
 
 GSErrCode FileSystem::Copy(const Location& source, const Location& target) const
 {
-    if (source.IsEmpty() || target.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check("IO::fileSystem::Copy");
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckCall("IO::fileSystem::Copy", source.IsEmpty() || target.IsEmpty());
+    if (checked != NoError)
+        return checked;
     return CopyFileContents(source.ToUtf8Path(), target.ToUtf8Path());
 }
 
 GSErrCode FileSystem::CreateFile(const Location& file) const
 {
-    if (file.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check("IO::fileSystem::CreateFile");
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckCall("IO::fileSystem::CreateFile", file.IsEmpty());
+    if (checked != NoError)
+        return checked;
     Descriptor made(::open(file.ToUtf8Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!made.IsValid())
         return LastSystemError();
@@ -185,11 +189,9 @@ GSErrCode FileSystem::CreateFile(const Location& file) const
 
 GSErrCode FileSystem::CreateFolder(const Location& folder) const
 {
-    if (folder.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check("IO::fileSystem::CreateFolder");
-    if (planned != NoError)
-        return planned;
+    const GSErrCode checked = CheckCall("IO::fileSystem::CreateFolder", folder.IsEmpty());
+    if (checked != NoError)
+        return checked;
     return ::mkdir(folder.ToUtf8Path().c_str(), 0777) == 0 ? NoError : LastSystemError();
 }
 
@@ -197,13 +199,8 @@ GSErrCode FileSystem::GetType(const Location& entry, EntryType* type) const
 {
     if (type == nullptr)
         return BadParameterErr;
-    if (entry.IsEmpty())
-        return BadLocationErr;
-    const GSErrCode planned = HostFailure::Check("IO::fileSystem::GetType");
-    if (planned != NoError)
-        return planned;
     struct stat info {};
-    const GSErrCode found = EntryInfo(entry, &info);
+    const GSErrCode found = CheckCallAndReadEntry("IO::fileSystem::GetType", entry, &info);
     if (found != NoError)
         return found;
     if (S_ISREG(info.st_mode))
