@@ -97,6 +97,20 @@ public:
     }
 
 private:
+    // How a read or a write of one key starts: a failure planned for it (the operation and the key),
+    // a folder and a key that are not empty, and a preference file to use, whose path goes to *path.
+    static GSErrCode StartKeyAccess(const char* operation, const GS::UniString& folder, const GS::UniString& key,
+                                    std::string* path)
+    {
+        const GSErrCode planned = HostFailure::Check(operation + key.ToUtf8());
+        if (planned != NoError)
+            return planned;
+        if (folder.IsEmpty() || key.IsEmpty())
+            return BadParameterErr;
+        *path = GetPreferenceFilePath();
+        return path->empty() ? NoStoreErr : NoError;
+    }
+
     // Stored is the type kept in the file; the destination is its interface form.
     template <typename Stored, typename Value>
     GSErrCode Read(const GS::UniString& folder, const GS::UniString& key, Value* value, const Value& defaultValue,
@@ -105,14 +119,10 @@ private:
         if (value == nullptr)
             return BadParameterErr;
         *value = defaultValue;
-        const GSErrCode planned = HostFailure::Check("GSPref::Read:" + key.ToUtf8());
-        if (planned != NoError)
-            return planned;
-        if (folder.IsEmpty() || key.IsEmpty())
-            return BadParameterErr;
-        const std::string path = GetPreferenceFilePath();
-        if (path.empty())
-            return NoStoreErr;
+        std::string path;
+        const GSErrCode started = StartKeyAccess("GSPref::Read:", folder, key, &path);
+        if (started != NoError)
+            return started;
         const StoredValues values = LoadPreferenceFile(path);
         const auto found = values.find(ValueName(folder.ToUtf8(), key.ToUtf8()));
         if (found == values.end())
@@ -126,14 +136,10 @@ private:
 
     GSErrCode Write(const GS::UniString& folder, const GS::UniString& key, const StoredValue& value)
     {
-        const GSErrCode planned = HostFailure::Check("GSPref::Write:" + key.ToUtf8());
-        if (planned != NoError)
-            return planned;
-        if (folder.IsEmpty() || key.IsEmpty())
-            return BadParameterErr;
-        const std::string path = GetPreferenceFilePath();
-        if (path.empty())
-            return NoStoreErr;
+        std::string path;
+        const GSErrCode started = StartKeyAccess("GSPref::Write:", folder, key, &path);
+        if (started != NoError)
+            return started;
         StoredValues values = LoadPreferenceFile(path);
         values[ValueName(folder.ToUtf8(), key.ToUtf8())] = value;
         return SavePreferenceFile(path, values);
