@@ -136,14 +136,8 @@ TEST_F(EngineLightsCamerasTest, ALightsValuesAreOffsetScaledAndConverted)
     light.falloffAngle1 = Pi / 4;
     light.falloffAngle2 = 0.0;
     light.angleFalloff = 0.7;
-    ZeltoHost::ParameterData intensity;
-    intensity.name = "Intensity";
-    intensity.number = 2.5;
-    ZeltoHost::ParameterData file;
-    file.name = "C4D_SHIMAGE_FILE";
-    file.type = 2;
-    file.text = "wood";
-    light.extraParameters = {intensity, file};
+    light.extraParameters = {ZeltoHost::NumberParameter("Intensity", 2.5),
+                             ZeltoHost::TextParameter("C4D_SHIMAGE_FILE", "wood")};
 
     const zelto_reader::File exported = Export();
 
