@@ -1,0 +1,157 @@
+#include "ZELTO_export_VersionFile.hpp"
+
+#include <cstdio>
+#include <cstring>
+
+#include "CH.hpp"
+
+namespace WRL {
+
+namespace {
+
+constexpr Int32 IgnoreCase = 1;
+constexpr char Separator = '=';
+constexpr char Blank = ' ';
+
+bool IsLineTerminator(char byte)
+{
+    return byte == 0x0A || byte == 0x0D || byte == 0x17;
+}
+
+}  // namespace
+
+MAIni::MAIni(const IO::Location& location) : file(std::make_unique<IO::File>(location, IO::File::Fail))
+{
+    status = file->GetStatus();
+    if (status != NoError)
+        return;
+    // A file that exists but cannot be opened must not pass for a readable one.
+    status = file->Open(IO::File::ReadMode, IO::ReportAccessDenied);
+    if (status != NoError)
+        return;
+    status = file->GetDataLength(&length);
+    if (status != NoError)
+        length = 0;
+}
+
+MAIni::~MAIni()
+{
+    if (file->IsOpen())
+        file->Close();
+}
+
+const char* MAIni::GetString(const char* key, const char* defaultValue)
+{
+    Text value{};
+    if (!FindKey(key, value))
+        return defaultValue;
+    result = value;
+    return result.data();
+}
+
+int MAIni::GetInt(const char* key, int defaultValue)
+{
+    Text value{};
+    int number = 0;
+    if (!FindKey(key, value) || std::sscanf(value.data(), "%d", &number) != 1)
+        return defaultValue;
+    return number;
+}
+
+long MAIni::GetLong(const char* key, long defaultValue)
+{
+    Text value{};
+    long number = 0;
+    if (!FindKey(key, value) || std::sscanf(value.data(), "%ld", &number) != 1)
+        return defaultValue;
+    return number;
+}
+
+bool MAIni::GetBool(const char* key, bool defaultValue)
+{
+    Text value{};
+    int number = 0;
+    if (!FindKey(key, value) || std::sscanf(value.data(), "%d", &number) != 1)
+        return defaultValue;
+    return number != 0;
+}
+
+bool MAIni::FindKey(const char* key, Text& value)
+{
+    position = 0;
+    if (length == 0 || file->Seek(0) != NoError)
+        return false;
+    while (position < length) {
+        if (ReadLine() != NoError)
+            return false;
+        Text lineKey{};
+        Text lineValue{};
+        if (FindSeparator(lineKey, lineValue) && CHCompareASCII(lineKey.data(), key, IgnoreCase) == 0) {
+            value = lineValue;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MAIni::FindSeparator(Text& key, Text& value) const
+{
+    const char* separator = std::strchr(line.data(), Separator);
+    if (separator == nullptr)
+        return false;
+    const std::size_t keyLength = static_cast<std::size_t>(separator - line.data());
+    key.fill('\0');
+    std::memcpy(key.data(), line.data(), keyLength);
+    value.fill('\0');
+    std::strcpy(value.data(), separator + 1);
+    RemoveWhiteSpaces(key);
+    RemoveWhiteSpaces(value);
+    return true;
+}
+
+GSErrCode MAIni::ReadBlock()
+{
+    const UInt32 remaining = length - position;
+    const UInt32 count = remaining < BlockSize ? remaining : BlockSize;
+    return file->ReadBin(block.data(), count);
+}
+
+// The next non-empty line into line: terminators before its first character are skipped, and a
+// line longer than 255 characters goes on as a line of its own.
+GSErrCode MAIni::ReadLine()
+{
+    std::size_t count = 0;
+    line[0] = '\0';
+    while (position < length && count < TextSize - 1) {
+        if (position % BlockSize == 0) {
+            const GSErrCode read = ReadBlock();
+            if (read != NoError)
+                return read;
+        }
+        const char byte = block[position % BlockSize];
+        ++position;
+        if (IsLineTerminator(byte)) {
+            if (count > 0)
+                break;
+            continue;
+        }
+        line[count++] = byte;
+    }
+    line[count] = '\0';
+    return NoError;
+}
+
+// Trims blanks (not tabs) from both ends; a text of blanks only becomes empty.
+void MAIni::RemoveWhiteSpaces(Text& text)
+{
+    std::size_t end = std::strlen(text.data());
+    while (end > 0 && text[end - 1] == Blank)
+        --end;
+    std::size_t start = 0;
+    while (start < end && text[start] == Blank)
+        ++start;
+    std::memmove(text.data(), text.data() + start, end - start);
+    text[end - start] = '\0';
+}
+
+}  // namespace WRL

@@ -1,0 +1,58 @@
+// Reads values from a small text file of key=value lines, such as the version file of the update
+// check. Every lookup scans the file from its start through one fixed block and returns the trimmed
+// value of the first line whose trimmed key matches, letter case disregarded. There are no sections
+// or comments: every line with an '=' is a pair.
+#ifndef ZELTO_EXPORT_VERSIONFILE_HPP
+#define ZELTO_EXPORT_VERSIONFILE_HPP
+
+#include <array>
+#include <memory>
+
+#include "Definitions.hpp"
+#include "File.hpp"
+#include "Location.hpp"
+
+namespace WRL {
+
+class MAIni {
+public:
+    explicit MAIni(const IO::Location& location);
+    ~MAIni();
+    MAIni(const MAIni&) = delete;
+    MAIni& operator=(const MAIni&) = delete;
+
+    // NoError when the file is open and its length known. A reader that failed still answers every
+    // lookup, with the default.
+    GSErrCode GetStatus() const { return status; }
+
+    // The value, in a buffer of the reader that the next GetString overwrites; the default pointer
+    // itself when the key is not found.
+    const char* GetString(const char* key, const char* defaultValue);
+    // The number at the start of the value; the default when the key is not found or holds no number.
+    int GetInt(const char* key, int defaultValue);
+    long GetLong(const char* key, long defaultValue);
+    bool GetBool(const char* key, bool defaultValue);
+
+private:
+    static constexpr UInt32 BlockSize = 4096;
+    static constexpr std::size_t TextSize = 256;  // 255 characters and the NUL
+    using Text = std::array<char, TextSize>;
+
+    bool FindKey(const char* key, Text& value);
+    bool FindSeparator(Text& key, Text& value) const;
+    GSErrCode ReadLine();
+    GSErrCode ReadBlock();
+    static void RemoveWhiteSpaces(Text& text);
+
+    std::unique_ptr<IO::File> file;
+    UInt32 position = 0;
+    UInt32 length = 0;
+    std::array<char, BlockSize> block{};
+    Text line{};
+    Text result{};
+    GSErrCode status = NoError;
+};
+
+}  // namespace WRL
+
+#endif

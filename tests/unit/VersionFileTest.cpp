@@ -1,0 +1,163 @@
+// The key=value reader of the version file: how lines, keys and values are taken apart, which line
+// wins, the line ends it accepts, and what a missing, empty or failing file answers.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "IOErrors.hpp"
+#include "ZELTO_export_VersionFile.hpp"
+#include "common/AddonTestEnvironment.hpp"
+#include "common/TemporaryFolder.hpp"
+
+namespace {
+
+constexpr const char* Missing = "(missing)";
+
+class VersionFileTest : public HostTest {
+protected:
+    IO::Location Write(const std::string& bytes) const
+    {
+        folder.WriteFile("version.ini", bytes);
+        return IO::Location(folder.PathOf("version.ini").c_str());
+    }
+    // The value the reader gives for the key, or Missing when it falls back on the default.
+    std::string Lookup(const std::string& bytes, const char* key) const
+    {
+        WRL::MAIni reader(Write(bytes));
+        EXPECT_EQ(reader.GetStatus(), NoError);
+        return reader.GetString(key, Missing);
+    }
+
+    TemporaryFolder folder;
+};
+
+struct LookupCase {
+    const char* what;
+    std::string bytes;
+    const char* key;
+    std::string expected;
+};
+
+TEST_F(VersionFileTest, LookupsTakeTheTrimmedValueOfTheFirstMatchingLine)
+{
+    const std::string versionFile = "name=Zelto Export\nversion=2.63\ndate=2026-01-05\ndownloadMac=https://x/y.zip\n";
+    const std::vector<LookupCase> cases = {
+        {"each key of a version file", versionFile, "name", "Zelto Export"},
+        {"", versionFile, "version", "2.63"},
+        {"", versionFile, "date", "2026-01-05"},
+        {"", versionFile, "downloadMac", "https://x/y.zip"},
+        {"keys in any letter case", "VERSION=2.63\n", "version", "2.63"},
+        {"", "version=2.63\n", "DownloadMAC", Missing},
+        {"", "DownLoadMac=u\n", "downloadMac", "u"},
+        {"blanks around '=' and at the end", "version = 2.63 \n", "version", "2.63"},
+        {"inner blanks stay", "  name =  Zelto  Export  \n", "name", "Zelto  Export"},
+        {"other keys between and another order", "x=1\ndate=d\n\nfoo\nversion=3\n", "version", "3"},
+        {"a value with '='", "a=b=c\n", "a", "b=c"},
+        {"a URL with a query", "downloadMac=https://h/p?a=1&b=2\n", "downloadMac", "https://h/p?a=1&b=2"},
+        {"an empty value", "version=\n", "version", ""},
+        {"a value of blanks only is empty", "version=   \n", "version", ""},
+        {"an empty key matches no key", "=2.63\n", "version", Missing},
+        {"the first line wins", "version=1\nversion=2\n", "version", "1"},
+        {"a missing key", "name=x\n", "version", Missing},
+        {"blank and section lines are passed over", "   \n[Zelto]\nversion=4\n", "version", "4"},
+        {"a section line is no key", "[version]\n", "[version]", Missing},
+        {"a tab before the key stays part of it", "\tname=x\n", "name", Missing},
+        {"", "\tname=x\n", "\tname", "x"},
+        {"CR LF", "name=a\r\nversion=5\r\n", "version", "5"},
+        {"CR", "name=a\rversion=5\r", "version", "5"},
+        {"the byte 0x17", "name=a\x17version=5\x17", "version", "5"},
+        {"a last line without a line end", "name=a\nversion=5", "version", "5"},
+        {"empty lines and runs of line ends", "\r\n\r\n\n\nversion=6\r\n\r\n", "version", "6"},
+    };
+    for (const LookupCase& lookup : cases) {
+        SCOPED_TRACE(std::string(lookup.what) + ": " + lookup.key);
+        EXPECT_EQ(Lookup(lookup.bytes, lookup.key), lookup.expected);
+    }
+}
+
+TEST_F(VersionFileTest, TheDefaultPointerItselfComesBackWhenTheKeyIsMissing)
+{
+    WRL::MAIni reader(Write("name=x\n"));
+    const char* fallback = "UNKNOWN";
+    EXPECT_EQ(reader.GetString("version", fallback), fallback);
+}
+
+TEST_F(VersionFileTest, LookupsComeInAnyOrderAndEachStartsAtTheTop)
+{
+    WRL::MAIni reader(Write("name=n\nversion=v\ndate=d\n"));
+    EXPECT_STREQ(reader.GetString("date", Missing), "d");
+    EXPECT_STREQ(reader.GetString("name", Missing), "n");
+    EXPECT_STREQ(reader.GetString("version", Missing), "v");
+    EXPECT_STREQ(reader.GetString("name", Missing), "n");
+}
+
+TEST_F(VersionFileTest, OverLongLinesGoOnAsLinesOfTheirOwn)
+{
+    const std::string tail(45, 'z');
+    const std::string longLine = "k=" + std::string(253, 'a') + "tail=" + tail;
+    WRL::MAIni reader(Write(longLine + "\n"));
+    EXPECT_EQ(std::string(reader.GetString("k", Missing)), std::string(253, 'a'));
+    EXPECT_EQ(std::string(reader.GetString("tail", Missing)), tail);
+}
+
+TEST_F(VersionFileTest, LinesAcrossTheBlockBoundaryReadWhole)
+{
+    std::string bytes = "pad=" + std::string(4085, 'p') + "\n";
+    bytes += "version=2.63\nname=after\n";  // from byte 4090 on, across the first block's end
+    WRL::MAIni reader(Write(bytes));
+    EXPECT_STREQ(reader.GetString("version", Missing), "2.63");
+    EXPECT_STREQ(reader.GetString("name", Missing), "after");
+    EXPECT_STREQ(reader.GetString("missing", Missing), Missing);
+}
+
+TEST_F(VersionFileTest, NumbersAndBoolsReadTheStartOfTheValue)
+{
+    WRL::MAIni reader(Write("count = 12abc\nbig=-70000\nword=abc\nyes=1\nno=0\n"));
+    EXPECT_EQ(reader.GetInt("count", -1), 12);
+    EXPECT_EQ(reader.GetLong("big", -1), -70000L);
+    EXPECT_EQ(reader.GetInt("word", -1), -1);
+    EXPECT_EQ(reader.GetInt("missing", -1), -1);
+    EXPECT_TRUE(reader.GetBool("yes", false));
+    EXPECT_FALSE(reader.GetBool("no", true));
+    EXPECT_TRUE(reader.GetBool("word", true));
+    EXPECT_FALSE(reader.GetBool("missing", false));
+}
+
+TEST_F(VersionFileTest, AMissingEmptyOrUnopenableFileAnswersEveryLookupWithItsDefault)
+{
+    {
+        WRL::MAIni reader(IO::Location(folder.PathOf("absent.ini").c_str()));
+        EXPECT_NE(reader.GetStatus(), NoError);
+        EXPECT_STREQ(reader.GetString("version", Missing), Missing);
+        EXPECT_EQ(reader.GetInt("version", 7), 7);
+    }
+    {
+        WRL::MAIni reader(Write(""));
+        EXPECT_EQ(reader.GetStatus(), NoError);
+        EXPECT_STREQ(reader.GetString("version", Missing), Missing);
+        EXPECT_EQ(reader.GetLong("version", 8L), 8L);
+        EXPECT_TRUE(reader.GetBool("version", true));
+    }
+    for (const char* failure : {"IO::File::Open", "IO::File::GetDataLength"}) {
+        SCOPED_TRACE(failure);
+        HostControl::ClearFailures();
+        HostControl::InjectError(failure, IO::AccessDeniedErr);
+        WRL::MAIni reader(Write("version=2.63\n"));
+        EXPECT_EQ(reader.GetStatus(), IO::AccessDeniedErr) << "a file that cannot be read is reported";
+        EXPECT_STREQ(reader.GetString("version", Missing), Missing);
+    }
+    HostControl::ClearFailures();
+}
+
+TEST_F(VersionFileTest, AReadErrorFailsOnlyThatLookup)
+{
+    WRL::MAIni reader(Write("version=2.63\n"));
+    ASSERT_EQ(reader.GetStatus(), NoError);
+    HostControl::InjectError("IO::File::ReadBin", IO::AccessDeniedErr);
+    EXPECT_STREQ(reader.GetString("version", Missing), Missing);
+    HostControl::ClearFailures();
+    EXPECT_STREQ(reader.GetString("version", Missing), "2.63");
+}
+
+}  // namespace
