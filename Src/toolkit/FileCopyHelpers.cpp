@@ -1,0 +1,79 @@
+#include "FileCopyHelpers.hpp"
+
+#include "File.hpp"
+#include "FileSystem.hpp"
+#include "HostNames.hpp"
+#include "LogHelpers.hpp"
+
+namespace {
+
+void LogCopyFailure(const IO::Location& source, GSErrCode error)
+{
+    GS::UniString path;
+    source.ToPath(&path);
+    LogMessageError("File copy error: '%s' #%s", path.ToCStr(CC_Default).Get(), ErrID_To_Name(error));
+}
+
+// The folder with the source's last name appended.
+GSErrCode MakeTarget(const IO::Location& source, const IO::Location& folder, IO::Location* target)
+{
+    IO::Name name;
+    const GSErrCode named = source.GetLastLocalName(&name);
+    if (named != NoError)
+        return named;
+    *target = folder;
+    return target->AppendToLocal(name);
+}
+
+GSErrCode DeleteExistingFile(const IO::Location& target)
+{
+    if (IO::File(target, IO::File::Fail).GetStatus() != NoError)
+        return NoError;
+    return IO::fileSystem.Delete(target, IO::FileSystem::DataSafety(0), IO::AccessDeniedTreatment(2));
+}
+
+GSErrCode CopyOneFile(const IO::Location& source, const IO::Location& folder)
+{
+    IO::Location target;
+    const GSErrCode made = MakeTarget(source, folder, &target);
+    if (made != NoError)
+        return made;
+    // Deleting the "old target" would destroy the very file that is to be copied.
+    if (target == source)
+        return NoError;
+    const GSErrCode deleted = DeleteExistingFile(target);
+    if (deleted != NoError)
+        return deleted;
+    return IO::fileSystem.Copy(source, target);
+}
+
+template <typename Files>
+int CopyEach(const Files& files, const IO::Location& folder)
+{
+    for (const IO::Location& source : files) {
+        const GSErrCode copied = CopyOneFile(source, folder);
+        if (copied != NoError) {
+            LogCopyFailure(source, copied);
+            return copied;
+        }
+    }
+    return NoError;
+}
+
+}  // namespace
+
+int CopyFiles(const GS::Array<IO::Location>& files, const IO::Location& folder)
+{
+    return CopyEach(files, folder);
+}
+
+int CopyFiles(const GS::HashSet<IO::Location>& files, const IO::Location& folder)
+{
+    return CopyEach(files, folder);
+}
+
+int CopyFileToFolder(const IO::Location& file, const IO::Location& folder)
+{
+    const GS::Array<IO::Location> files{file};
+    return CopyFiles(files, folder);
+}
