@@ -142,13 +142,14 @@ GSErrCode MAIni::ReadLine()
 }
 
 // Trims blanks (not tabs) from both ends; a text of blanks only becomes empty.
+// Trailing and leading blanks go, but never the first character: a text of blanks only keeps one.
 void MAIni::RemoveWhiteSpaces(Text& text)
 {
     std::size_t end = std::strlen(text.data());
-    while (end > 0 && text[end - 1] == Blank)
+    while (end > 1 && text[end - 1] == Blank)
         --end;
     std::size_t start = 0;
-    while (start < end && text[start] == Blank)
+    while (start + 1 < end && text[start] == Blank)
         ++start;
     std::memmove(text.data(), text.data() + start, end - start);
     text[end - start] = '\0';

