@@ -99,6 +99,7 @@ struct API_GetArcType {
     bool changePlane;
     API_Coord3D origo;
     API_Coord3D startCoord;
+    bool startCoordGiven;
     API_Coord3D pos;
     bool negArc;
 };
