@@ -58,9 +58,11 @@ int CloseLogged(IO::File& file)
 }
 
 // Reads the whole file as a text. The buffer is sized in size_t so that a length of 0xFFFFFFFF
-// plus its terminator cannot wrap around.
-int ReadText(const IO::Location& location, GS::UniString* text)
+// plus its terminator cannot wrap around. filled tells whether the text was set (a failing close
+// comes after that).
+int ReadText(const IO::Location& location, GS::UniString* text, bool* filled)
 {
+    *filled = false;
     IO::File file(location, IO::File::Fail);
     UInt32 length = 0;
     const int opened = OpenForReading(file, &length);
@@ -73,6 +75,7 @@ int ReadText(const IO::Location& location, GS::UniString* text)
         return read;
     }
     *text = GS::UniString(buffer.data(), CC_UTF8);
+    *filled = true;
     return CloseLogged(file);
 }
 
@@ -108,15 +111,17 @@ int OpenForWriting(IO::File& file)
 
 int TextFileRead(const IO::Location& file, GS::UniString& text)
 {
-    return ReadText(file, &text);
+    bool filled = false;
+    return ReadText(file, &text, &filled);
 }
 
 int TextFileRead(const IO::Location& file, GS::Array<GS::UniString>& lines)
 {
     lines = GS::Array<GS::UniString>();
     GS::UniString text;
-    const int result = ReadText(file, &text);
-    if (!text.IsEmpty() || result == NoError)
+    bool filled = false;
+    const int result = ReadText(file, &text, &filled);
+    if (filled)
         lines = SplitToLines(text);
     return result;
 }
