@@ -31,15 +31,6 @@ GSErrCode GetAttributesByType(API_AttrTypeID type, GS::Array<API_Attribute>& att
 #endif
 }
 
-GSErrCode GetElement(API_Element* element, UInt64 mask)
-{
-#if ACAPI_NAMED_FUNCTIONS
-    return ACAPI_Element_Get(element, mask);
-#else
-    return ACAPI_Element(APISEL(Element_Get), element, &mask);
-#endif
-}
-
 GSErrCode GetElementMemo(const API_Guid& guid, API_ElementMemo* memo, UInt64 mask)
 {
 #if ACAPI_NAMED_FUNCTIONS

@@ -12,7 +12,6 @@ GSErrCode GetProjectOffset(API_Coord* offset);
 // The story handle that the host puts into stories belongs to the caller (BMKillHandle).
 GSErrCode GetStorySettings(API_StoryInfo* stories, UInt32 mask);
 GSErrCode GetAttributesByType(API_AttrTypeID type, GS::Array<API_Attribute>& attributes);
-GSErrCode GetElement(API_Element* element, UInt64 mask);
 // The memo's handles belong to the caller (ACAPI_DisposeElemMemoHdls).
 GSErrCode GetElementMemo(const API_Guid& guid, API_ElementMemo* memo, UInt64 mask);
 GSErrCode GetElementDefaults(API_Element* element, API_ElementMemo* memo);

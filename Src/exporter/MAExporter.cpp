@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ElementAccessors.hpp"
+#include "ElementWrappers.hpp"
 #include "EngineHostCalls.hpp"
 #include "ExportFailures.hpp"
 #include "HostNames.hpp"
@@ -60,7 +61,7 @@ bool MAExporter::IsInvalidElement(const ModelerAPI::Element& element) const
     API_Element record;
     std::memset(&record, 0, sizeof record);
     record.header.guid = element.GetElemGuid();
-    if (EngineHost::GetElement(&record, 0) != NoError)
+    if (Element::Get(&record, 0) != NoError)
         return true;
     if (GetTypeId(record.header) == 0)
         return true;

@@ -10,6 +10,7 @@
 
 #include "ApiString.hpp"
 #include "CameraHostCalls.hpp"
+#include "ElementWrappers.hpp"
 #include "EngineHostCalls.hpp"
 #include "EnvironmentWrappers.hpp"
 #include "GSException.hpp"
@@ -38,7 +39,7 @@ bool ReadElement(const API_Guid& guid, API_Element& element)
 {
     std::memset(&element, 0, sizeof element);
     element.header.guid = guid;
-    const GSErrCode err = EngineHost::GetElement(&element, 0);
+    const GSErrCode err = Element::Get(&element, 0);
     if (err != NoError) {
         LogMessageDebug("Zelto_export:: Cannot read the element %s, skipped: #%s\n", ApiGuidToChar(guid),
                         ErrID_To_Name(err));

@@ -9,6 +9,7 @@
 #include "AttributeHelpers.hpp"
 #include "CH.hpp"
 #include "ElementAccessors.hpp"
+#include "ElementWrappers.hpp"
 #include "EngineHostCalls.hpp"
 #include "EngineHostRecords.hpp"
 #include "ExportText.hpp"
@@ -106,7 +107,7 @@ void MAExporter::ExportElement(MeshReaders& readers, API_Element& record)
 {
     std::memset(&record, 0, sizeof record);
     record.header.guid = readers.element.GetElemGuid();
-    const GSErrCode err = EngineHost::GetElement(&record, 0);
+    const GSErrCode err = Element::Get(&record, 0);
     if (err != NoError) {
         WriteZombieRecord();
         ErrorBeep("Zelto_export:: Write Zombie element\n", err);
