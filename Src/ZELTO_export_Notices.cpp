@@ -1,8 +1,8 @@
 #include "ZELTO_export_Notices.hpp"
 
 #include "ACAPinc.h"
-#include "GSPref.hpp"
 #include "ZELTO_export_Parameters.hpp"
+#include "ZELTO_export_PreferenceRoot.hpp"
 
 namespace {
 
@@ -14,49 +14,32 @@ constexpr short DontShowAgain = 4;
 constexpr short FinishDialogId = 32560;
 constexpr short DirectDialogId = 32570;
 
-constexpr Int32 PreferenceDomain = 0;
-constexpr Int32 ReadModeDefaultWhenAbsent = 1;
 constexpr bool NotSilencedByDefault = false;
 
-// The preference root for the length of one notice; closed on every path.
-class PreferenceRoot {
-public:
-    PreferenceRoot()
-    {
-        if (GSPref::OpenRootKey(PreferenceDomain, &root) != NoError)
-            root = nullptr;
-    }
-    ~PreferenceRoot() { GSPref::CloseRootKey(root); }
-    PreferenceRoot(const PreferenceRoot&) = delete;
-    PreferenceRoot& operator=(const PreferenceRoot&) = delete;
+// A notice whose key cannot be read counts as silenced, so a broken store never nags.
+bool IsSilenced(const WRL::PreferenceRoot& root, const char* key)
+{
+    if (!root.IsOpen())
+        return true;
+    bool silenced = NotSilencedByDefault;
+    if (root->ReadBool(WRL::REG_Folder, key, &silenced, NotSilencedByDefault,
+                       WRL::PreferenceRoot::ReadModeDefaultWhenAbsent) != NoError)
+        return true;
+    return silenced;
+}
 
-    // A notice whose key cannot be read counts as silenced, so a broken store never nags.
-    bool IsSilenced(const char* key) const
-    {
-        if (root == nullptr)
-            return true;
-        bool silenced = NotSilencedByDefault;
-        if (root->ReadBool(WRL::REG_Folder, key, &silenced, NotSilencedByDefault, ReadModeDefaultWhenAbsent) != NoError)
-            return true;
-        return silenced;
-    }
-
-    // A failed write is not reported: the notice simply comes again next time.
-    void StoreSilenced(const char* key, bool silenced) const
-    {
-        if (root != nullptr)
-            root->WriteBool(WRL::REG_Folder, key, silenced);
-    }
-
-private:
-    GSPref::IRoot* root = nullptr;
-};
+// A failed write is not reported: the notice simply comes again next time.
+void StoreSilenced(const WRL::PreferenceRoot& root, const char* key, bool silenced)
+{
+    if (root.IsOpen())
+        root->WriteBool(WRL::REG_Folder, key, silenced);
+}
 
 void ShowNotice(short dialogId, DGDialCallBack* callback, const char* key)
 {
     try {
-        const PreferenceRoot preferences;
-        if (preferences.IsSilenced(key))
+        const WRL::PreferenceRoot preferences;
+        if (IsSilenced(preferences, key))
             return;
         Int32 dontShowAgain = 0;
         DGResetDialogRectangles();
@@ -64,7 +47,7 @@ void ShowNotice(short dialogId, DGDialCallBack* callback, const char* key)
         const short result =
             DGModalDialog(resources, dialogId, resources, callback, reinterpret_cast<DGUserData>(&dontShowAgain));
         if (result == Item::OK)
-            preferences.StoreSilenced(key, dontShowAgain != 0);
+            StoreSilenced(preferences, key, dontShowAgain != 0);
     } catch (...) {
         // The export is already written and Cinema 4D started; a notice never changes that.
     }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "GSPref.hpp"
+#include "ZELTO_export_PreferenceRoot.hpp"
 
 namespace WRL {
 
@@ -32,45 +32,32 @@ constexpr Int32 MaxUnit = 6;
 constexpr Int32 MinTextureQuality = 1;
 constexpr Int32 MaxTextureQuality = 100;
 
-constexpr Int32 PreferenceDomain = 0;
-constexpr Int32 ReadModeDefaultWhenAbsent = 1;
+// Reads that fail leave the default, whatever the host put at the destination.
+Int32 ReadInt32(const PreferenceRoot& root, const char* key, Int32 defaultValue)
+{
+    Int32 value = defaultValue;
+    if (root->ReadInt32(REG_Folder, key, &value, defaultValue, PreferenceRoot::ReadModeDefaultWhenAbsent) != NoError)
+        return defaultValue;
+    return value;
+}
 
-// The preference root for the length of one load or save; closed on every path.
-class PreferenceRoot {
-public:
-    PreferenceRoot()
-    {
-        if (GSPref::OpenRootKey(PreferenceDomain, &root) != NoError)
-            root = nullptr;
-    }
-    ~PreferenceRoot() { GSPref::CloseRootKey(root); }
-    PreferenceRoot(const PreferenceRoot&) = delete;
-    PreferenceRoot& operator=(const PreferenceRoot&) = delete;
+bool ReadBool(const PreferenceRoot& root, const char* key, bool defaultValue)
+{
+    bool value = defaultValue;
+    if (root->ReadBool(REG_Folder, key, &value, defaultValue, PreferenceRoot::ReadModeDefaultWhenAbsent) != NoError)
+        return defaultValue;
+    return value;
+}
 
-    bool IsOpen() const { return root != nullptr; }
+bool WriteInt32(const PreferenceRoot& root, const char* key, Int32 value)
+{
+    return root->WriteInt32(REG_Folder, key, value) == NoError;
+}
 
-    // A read that fails leaves the default, whatever the host put at the destination.
-    Int32 ReadInt32(const char* key, Int32 defaultValue) const
-    {
-        Int32 value = defaultValue;
-        if (root->ReadInt32(REG_Folder, key, &value, defaultValue, ReadModeDefaultWhenAbsent) != NoError)
-            return defaultValue;
-        return value;
-    }
-    bool ReadBool(const char* key, bool defaultValue) const
-    {
-        bool value = defaultValue;
-        if (root->ReadBool(REG_Folder, key, &value, defaultValue, ReadModeDefaultWhenAbsent) != NoError)
-            return defaultValue;
-        return value;
-    }
-
-    bool WriteInt32(const char* key, Int32 value) const { return root->WriteInt32(REG_Folder, key, value) == NoError; }
-    bool WriteBool(const char* key, bool value) const { return root->WriteBool(REG_Folder, key, value) == NoError; }
-
-private:
-    GSPref::IRoot* root = nullptr;
-};
+bool WriteBool(const PreferenceRoot& root, const char* key, bool value)
+{
+    return root->WriteBool(REG_Folder, key, value) == NoError;
+}
 
 // The scale's stored form: millionths truncated toward zero. Scales beyond the Int32 range are
 // stored as its nearest limit; a scale that is not a number has no stored form and is stored as
@@ -138,16 +125,16 @@ bool MAParameters::LoadParameters()
         DefaultParams();
         return true;
     }
-    materialType = root.ReadInt32(REG_MaterialType, DefaultMaterialType);
-    exportTextures = root.ReadBool(REG_Textures, DefaultExportTextures);
-    exportOriginalTextures = root.ReadBool(REG_TexCompress, DefaultExportOriginalTextures);
-    textureQuality = root.ReadInt32(REG_TexQuality, DefaultTextureQuality);
-    exportLights = root.ReadBool(REG_Lights, DefaultExportLights);
-    exportCameras = root.ReadBool(REG_Cameras, DefaultExportCameras);
-    exportCurrent3DCamera = root.ReadBool(REG_3Dcameras, DefaultExportCurrent3DCamera);
-    unit = root.ReadInt32(REG_Unit, DefaultUnit);
-    scale = MillionthsToScale(root.ReadInt32(REG_Scale, DefaultScaleMillionths));
-    useOffset = root.ReadBool(REG_Offset, DefaultUseOffset);
+    materialType = ReadInt32(root, REG_MaterialType, DefaultMaterialType);
+    exportTextures = ReadBool(root, REG_Textures, DefaultExportTextures);
+    exportOriginalTextures = ReadBool(root, REG_TexCompress, DefaultExportOriginalTextures);
+    textureQuality = ReadInt32(root, REG_TexQuality, DefaultTextureQuality);
+    exportLights = ReadBool(root, REG_Lights, DefaultExportLights);
+    exportCameras = ReadBool(root, REG_Cameras, DefaultExportCameras);
+    exportCurrent3DCamera = ReadBool(root, REG_3Dcameras, DefaultExportCurrent3DCamera);
+    unit = ReadInt32(root, REG_Unit, DefaultUnit);
+    scale = MillionthsToScale(ReadInt32(root, REG_Scale, DefaultScaleMillionths));
+    useOffset = ReadBool(root, REG_Offset, DefaultUseOffset);
 
     materialType = ClampMaterialType(materialType);
     // Values the settings dialog cannot offer fall back to their defaults.
@@ -162,12 +149,12 @@ bool MAParameters::SaveParameters() const
     if (!root.IsOpen())
         return false;
     // In key order; && stops at the first write that fails, so the later keys keep their values.
-    return root.WriteInt32(REG_MaterialType, materialType) && root.WriteBool(REG_Textures, exportTextures) &&
-           root.WriteBool(REG_TexCompress, exportOriginalTextures) &&
-           root.WriteInt32(REG_TexQuality, textureQuality) && root.WriteBool(REG_Lights, exportLights) &&
-           root.WriteBool(REG_Cameras, exportCameras) && root.WriteBool(REG_3Dcameras, exportCurrent3DCamera) &&
-           root.WriteInt32(REG_Unit, unit) && root.WriteInt32(REG_Scale, ScaleToMillionths(scale)) &&
-           root.WriteBool(REG_Offset, useOffset);
+    return WriteInt32(root, REG_MaterialType, materialType) && WriteBool(root, REG_Textures, exportTextures) &&
+           WriteBool(root, REG_TexCompress, exportOriginalTextures) &&
+           WriteInt32(root, REG_TexQuality, textureQuality) && WriteBool(root, REG_Lights, exportLights) &&
+           WriteBool(root, REG_Cameras, exportCameras) && WriteBool(root, REG_3Dcameras, exportCurrent3DCamera) &&
+           WriteInt32(root, REG_Unit, unit) && WriteInt32(root, REG_Scale, ScaleToMillionths(scale)) &&
+           WriteBool(root, REG_Offset, useOffset);
 }
 
 }  // namespace WRL
