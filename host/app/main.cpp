@@ -6,8 +6,12 @@
 //   zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
 //              [--cancel-at-poll K]
 //       load the scene into the host, then save its 3D window in the add-on's file type as FILE
+//   zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
+//              [--cancel-at-poll K]
+//       load the scene (when given) into the host, then choose item ITEM of the add-on's menu
+//       (1 export to Cinema 4D, 3 forget the Cinema 4D location, 4 export settings, 6 update check)
 //
-// Export options:
+// Options of export and menu:
 //   --home DIR          the host's user-data folder (preferences, special folders); made when missing;
 //                       default ~/.zelto-host
 //   --dialog ok|cancel  how the user closes the export settings dialog (default ok)
@@ -16,7 +20,9 @@
 //                       current-camera, unit, scale, use-offset (switches take 0 or 1)
 //   --cancel-at-poll K  the user presses cancel in the process window at its K-th cancel poll
 // The export draws the process window on stderr, prints the handler's result by name and, after a
-// successful export, a summary of the file. Exit status: 0 success, 1 cancelled, 2 any other error.
+// successful export, a summary of the file. A menu command prints the dialogs and alerts the user saw,
+// the programs launched and the web pages opened, then the handler's result by name.
+// Exit status: 0 success, 1 cancelled, 2 any other error.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +40,7 @@
 #include "HostErrorNames.hpp"
 #include "RS.hpp"
 #include "SceneLoader.hpp"
+#include "UserSightings.hpp"
 
 namespace {
 
@@ -58,6 +65,8 @@ void PrintUsage()
     std::fprintf(stderr,
                  "usage: zelto-host [--api N] register [--all]\n"
                  "       zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
+                 "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n"
+                 "       zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--dialog ok|cancel]\n"
                  "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n");
 }
 
@@ -141,15 +150,25 @@ int RunRegisterAll()
     return status;
 }
 
-// ---- export -----------------------------------------------------------------------------------------
+// ---- the host session of export and menu ------------------------------------------------------------
 
-struct ExportOptions {
+// What export and menu share: the scene, the home folder and how the user answers.
+struct SessionOptions {
     std::string scene;
-    std::string output;
     std::string home;
     bool confirmDialog = true;
     std::vector<std::string> settings;  // NAME=VALUE, in the order given
     int cancelAtPoll = 0;
+};
+
+struct ExportOptions {
+    SessionOptions session;
+    std::string output;
+};
+
+struct MenuOptions {
+    SessionOptions session;
+    int item = 0;
 };
 
 std::string DefaultHomeFolder()
@@ -201,7 +220,7 @@ bool PrepareHome(const std::string& home, ZeltoHost::HostProject& project)
 }
 
 // How the host's user answers the export settings dialog: the --set values, then OK or Cancel.
-bool PlanSettingsDialog(const ExportOptions& options)
+bool PlanSettingsDialog(const SessionOptions& options)
 {
     std::vector<std::pair<std::string, std::string>> settings;
     for (const std::string& setting : options.settings) {
@@ -217,6 +236,29 @@ bool PlanSettingsDialog(const ExportOptions& options)
         std::fprintf(stderr, "zelto-host: --set: %s\n", error.c_str());
         return false;
     }
+    return true;
+}
+
+// The scene (when one is given) loaded into the host, the home folder and the user's answers prepared,
+// the add-on loaded and started; the process window draws on stderr. False after saying why.
+bool StartSession(int version, const SessionOptions& options, ZeltoHost::HostApp& host)
+{
+    using namespace ZeltoHost;
+    std::string error;
+    if (!options.scene.empty() && !LoadScene(AbsolutePath(options.scene), host.Project(), host.Model(), &error)) {
+        std::fprintf(stderr, "zelto-host: %s\n", error.c_str());
+        return false;
+    }
+    if (!PrepareHome(options.home, host.Project()) || !PlanSettingsDialog(options))
+        return false;
+
+    const std::string modulePath = HostApp::ModulePath(ExecutableFolder(), version);
+    if (!host.Load(modulePath, &error) || host.RunStartupProtocol(&error) != NoError) {
+        std::fprintf(stderr, "zelto-host: host API %d: %s\n", version, error.c_str());
+        return false;
+    }
+    host.Process().DrawBarOn(stderr);
+    host.Process().CancelAtPoll(options.cancelAtPoll);
     return true;
 }
 
@@ -239,27 +281,16 @@ int PrintSummary(const std::string& path)
     return ExitSuccess;
 }
 
+// ---- export -----------------------------------------------------------------------------------------
+
 int RunExport(int version, const ExportOptions& options)
 {
     using namespace ZeltoHost;
     HostApp host(version);
-    std::string error;
-    if (!LoadScene(AbsolutePath(options.scene), host.Project(), host.Model(), &error)) {
-        std::fprintf(stderr, "zelto-host: %s\n", error.c_str());
+    if (!StartSession(version, options.session, host))
         return ExitFailure;
-    }
-    if (!PrepareHome(options.home, host.Project()) || !PlanSettingsDialog(options))
-        return ExitFailure;
-
-    const std::string modulePath = HostApp::ModulePath(ExecutableFolder(), version);
-    if (!host.Load(modulePath, &error) || host.RunStartupProtocol(&error) != NoError) {
-        std::fprintf(stderr, "zelto-host: host API %d: %s\n", version, error.c_str());
-        return ExitFailure;
-    }
 
     const std::string target = AbsolutePath(options.output);
-    host.Process().DrawBarOn(stderr);
-    host.Process().CancelAtPoll(options.cancelAtPoll);
     HostControl::TheRecorder().keepCalls = false;  // nobody reads the record of a command-line export
     const GSErrCode result = host.SaveAs3D(IO::Location(target.c_str()));
     host.Process().DrawBarOn(nullptr);
@@ -269,35 +300,102 @@ int RunExport(int version, const ExportOptions& options)
     return PrintSummary(target);
 }
 
+// ---- menu -------------------------------------------------------------------------------------------
+
+int RunMenu(int version, const MenuOptions& options)
+{
+    using namespace ZeltoHost;
+    HostApp host(version);
+    if (!StartSession(version, options.session, host))
+        return ExitFailure;
+    if (host.Menus().empty()) {
+        std::fprintf(stderr, "zelto-host: host API %d: the add-on registered no menu\n", version);
+        return ExitFailure;
+    }
+
+    HostControl::TheRecorder().keepCalls = false;  // the sightings are kept apart from the calls
+    const GSErrCode result = host.InvokeMenuCommand(host.Menus().front().menuListId, options.item);
+    host.Process().DrawBarOn(nullptr);
+    PrintUserSightings(stdout);
+    std::printf("result: %s\n", HostErrorName(result).c_str());
+    return ResultStatus(result);
+}
+
+// ---- the command line -------------------------------------------------------------------------------
+
+enum class OptionUse { Taken, NotSession, Bad };
+
+// Reads one option of the session at words[*i] (moving *i past its value).
+OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t* i, SessionOptions* options)
+{
+    const std::string& word = words[*i];
+    const bool hasValue = *i + 1 < words.size();
+    if (!hasValue && (word == "--home" || word == "--dialog" || word == "--set" || word == "--cancel-at-poll"))
+        return OptionUse::Bad;
+    if (word == "--home") {
+        options->home = words[++*i];
+    } else if (word == "--dialog") {
+        const std::string& answer = words[++*i];
+        if (answer != "ok" && answer != "cancel")
+            return OptionUse::Bad;
+        options->confirmDialog = answer == "ok";
+    } else if (word == "--set") {
+        options->settings.push_back(words[++*i]);
+    } else if (word == "--cancel-at-poll") {
+        if (!ParseInteger(words[++*i], &options->cancelAtPoll) || options->cancelAtPoll < 1)
+            return OptionUse::Bad;
+    } else {
+        return OptionUse::NotSession;
+    }
+    return OptionUse::Taken;
+}
+
+bool IsOperand(const std::string& word)
+{
+    return !word.empty() && word[0] != '-';
+}
+
 // Reads the export command's words after "export"; false for anything the synopsis does not allow.
 bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options)
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        const bool hasValue = i + 1 < words.size();
-        if (word == "-o" && hasValue) {
+        const OptionUse use = ParseSessionOption(words, &i, &options->session);
+        if (use == OptionUse::Bad)
+            return false;
+        if (use == OptionUse::Taken)
+            continue;
+        if (words[i] == "-o" && i + 1 < words.size()) {
             options->output = words[++i];
-        } else if (word == "--home" && hasValue) {
-            options->home = words[++i];
-        } else if (word == "--dialog" && hasValue) {
-            const std::string& answer = words[++i];
-            if (answer != "ok" && answer != "cancel")
-                return false;
-            options->confirmDialog = answer == "ok";
-        } else if (word == "--set" && hasValue) {
-            options->settings.push_back(words[++i]);
-        } else if (word == "--cancel-at-poll" && hasValue) {
-            if (!ParseInteger(words[++i], &options->cancelAtPoll) || options->cancelAtPoll < 1)
-                return false;
-        } else if (!word.empty() && word[0] != '-' && options->scene.empty()) {
-            options->scene = word;
+        } else if (IsOperand(words[i]) && options->session.scene.empty()) {
+            options->session.scene = words[i];
         } else {
             return false;
         }
     }
-    if (options->home.empty())
-        options->home = DefaultHomeFolder();
-    return !options->scene.empty() && !options->output.empty();
+    if (options->session.home.empty())
+        options->session.home = DefaultHomeFolder();
+    return !options->session.scene.empty() && !options->output.empty();
+}
+
+// Reads the menu command's words after "menu": the item's number first, then a scene and options.
+bool ParseMenuOptions(const std::vector<std::string>& words, MenuOptions* options)
+{
+    if (words.empty() || !ParseInteger(words.front(), &options->item))
+        return false;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const OptionUse use = ParseSessionOption(words, &i, &options->session);
+        if (use == OptionUse::Bad)
+            return false;
+        if (use == OptionUse::Taken)
+            continue;
+        if (IsOperand(words[i]) && options->session.scene.empty())
+            options->session.scene = words[i];
+        else
+            return false;
+    }
+    if (options->session.home.empty())
+        options->session.home = DefaultHomeFolder();
+    return true;
 }
 
 }  // namespace
@@ -326,10 +424,16 @@ int main(int argc, char** argv)
     if (words == std::vector<std::string>{"register", "--all"} ||
         words == std::vector<std::string>{"--all", "register"})
         return RunRegisterAll();
+    const std::vector<std::string> rest(words.empty() ? words.end() : words.begin() + 1, words.end());
     if (!words.empty() && words.front() == "export") {
         ExportOptions options;
-        if (ParseExportOptions(std::vector<std::string>(words.begin() + 1, words.end()), &options))
+        if (ParseExportOptions(rest, &options))
             return RunExport(version, options);
+    }
+    if (!words.empty() && words.front() == "menu") {
+        MenuOptions options;
+        if (ParseMenuOptions(rest, &options))
+            return RunMenu(version, options);
     }
     PrintUsage();
     return ExitFailure;

@@ -191,3 +191,54 @@ TEST_P(CliTest, BadCallsExitWithTwoBeforeAnyExport)
         EXPECT_FALSE(fs::exists(Target()));
     }
 }
+
+// The menu command: the settings item shows the settings dialog and stores what was confirmed; the
+// items without an action succeed and show nothing.
+TEST_P(CliTest, MenuCommandRunsTheChosenItemAndShowsWhatTheUserSaw)
+{
+    const std::string version = std::to_string(GetParam());
+    const CliRun settings =
+        ZeltoHostWith({"--api", version, "menu", "4", "--home", Home().string(), "--set", "unit=6", "--set", "scale=4"});
+    ASSERT_EQ(settings.status, 0) << settings.out << settings.err;
+    EXPECT_NE(settings.out.find("dialog 32505 "), std::string::npos) << settings.out;
+    EXPECT_NE(settings.out.find("(closed with item 1)"), std::string::npos) << settings.out;
+    EXPECT_NE(settings.out.find("result: NoError\n"), std::string::npos) << settings.out;
+
+    // The next save-as starts from what the menu command stored.
+    const CliRun exported = ExportSample();
+    ASSERT_EQ(exported.status, 0) << exported.out << exported.err;
+    EXPECT_DOUBLE_EQ(zelto_reader::ReadFile(Target().string()).header.scale, 4.0);
+
+    const CliRun cancelled = ZeltoHostWith({"--api", version, "menu", "4", "--home", Home().string(), "--dialog", "cancel"});
+    EXPECT_EQ(cancelled.status, 2) << cancelled.out << cancelled.err;
+    EXPECT_NE(cancelled.out.find("result: APIERR_GENERAL\n"), std::string::npos) << cancelled.out;
+
+    for (const char* item : {"2", "5", "7"}) {
+        SCOPED_TRACE(item);
+        const CliRun nothing = ZeltoHostWith({"--api", version, "menu", item, "--home", Home().string()});
+        EXPECT_EQ(nothing.status, 0) << nothing.out << nothing.err;
+        EXPECT_EQ(nothing.out, "result: NoError\n");
+    }
+}
+
+TEST_P(CliTest, BadMenuCallsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> calls = {
+        {"menu"},
+        {"menu", "four", "--home", Home().string()},
+        {"menu", "4", "--home"},
+        {"menu", "4", "--home", Home().string(), "--dialog", "maybe"},
+        {"menu", "4", "--home", Home().string(), "-o", Target().string()},
+        {"menu", "1", SampleScene().string(), SampleScene().string(), "--home", Home().string()},
+        {"menu", "4", (root / "missing.json").string(), "--home", Home().string()},
+    };
+    for (const std::vector<std::string>& call : calls) {
+        std::string text;
+        for (const std::string& word : call)
+            text += word + " ";
+        SCOPED_TRACE(text);
+        const CliRun run = ZeltoHostWith(call);
+        EXPECT_EQ(run.status, 2) << run.out << run.err;
+        EXPECT_FALSE(run.err.empty());
+    }
+}
