@@ -1,7 +1,9 @@
 #include "ZELTO_export_VersionFile.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "CH.hpp"
 
@@ -12,6 +14,8 @@ namespace {
 constexpr Int32 IgnoreCase = 1;
 constexpr char Separator = '=';
 constexpr char Blank = ' ';
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr UInt32 ByteOrderMarkLength = sizeof ByteOrderMark - 1;
 
 bool IsLineTerminator(char byte)
 {
@@ -34,9 +38,14 @@ MAIni::MAIni(const IO::Location& location) : file(std::make_unique<IO::File>(loc
         length = 0;
 }
 
+MAIni::MAIni(std::string_view contents) : memory(contents)
+{
+    length = static_cast<UInt32>(std::min<std::size_t>(contents.size(), std::numeric_limits<UInt32>::max()));
+}
+
 MAIni::~MAIni()
 {
-    if (file->IsOpen())
+    if (file != nullptr && file->IsOpen())
         file->Close();
 }
 
@@ -79,7 +88,7 @@ bool MAIni::GetBool(const char* key, bool defaultValue)
 bool MAIni::FindKey(const char* key, Text& value)
 {
     position = 0;
-    if (length == 0 || file->Seek(0) != NoError)
+    if (length == 0 || Rewind() != NoError)
         return false;
     while (position < length) {
         if (ReadLine() != NoError)
@@ -109,24 +118,43 @@ bool MAIni::FindSeparator(Text& key, Text& value) const
     return true;
 }
 
+GSErrCode MAIni::Rewind()
+{
+    return file != nullptr ? file->Seek(0) : NoError;
+}
+
 GSErrCode MAIni::ReadBlock()
 {
     const UInt32 remaining = length - position;
     const UInt32 count = remaining < BlockSize ? remaining : BlockSize;
+    if (file == nullptr) {
+        std::memcpy(block.data(), memory.data() + position, count);
+        return NoError;
+    }
     return file->ReadBin(block.data(), count);
 }
 
-// The next non-empty line into line: terminators before its first character are skipped, and a
-// line longer than 255 characters goes on as a line of its own.
+bool MAIni::BlockStartsWithByteOrderMark() const
+{
+    return length >= ByteOrderMarkLength && std::memcmp(block.data(), ByteOrderMark, ByteOrderMarkLength) == 0;
+}
+
+// The next non-empty line into line: terminators before its first character are skipped. A line
+// keeps its first 255 characters; the rest of it is dropped, so that the tail of a long value can
+// never pass for a key=value line of its own.
 GSErrCode MAIni::ReadLine()
 {
     std::size_t count = 0;
     line[0] = '\0';
-    while (position < length && count < TextSize - 1) {
+    while (position < length) {
         if (position % BlockSize == 0) {
             const GSErrCode read = ReadBlock();
             if (read != NoError)
                 return read;
+            if (position == 0 && BlockStartsWithByteOrderMark()) {
+                position = ByteOrderMarkLength;
+                continue;
+            }
         }
         const char byte = block[position % BlockSize];
         ++position;
@@ -135,14 +163,15 @@ GSErrCode MAIni::ReadLine()
                 break;
             continue;
         }
-        line[count++] = byte;
+        if (count < MaxLineLength)
+            line[count++] = byte;
     }
     line[count] = '\0';
     return NoError;
 }
 
-// Trims blanks (not tabs) from both ends; a text of blanks only becomes empty.
-// Trailing and leading blanks go, but never the first character: a text of blanks only keeps one.
+// Trims blanks (not tabs) from both ends, but never the first character: a text of blanks only
+// keeps one.
 void MAIni::RemoveWhiteSpaces(Text& text)
 {
     std::size_t end = std::strlen(text.data());

@@ -1,12 +1,14 @@
-// Reads values from a small text file of key=value lines, such as the version file of the update
-// check. Every lookup scans the file from its start through one fixed block and returns the trimmed
-// value of the first line whose trimmed key matches, letter case disregarded. There are no sections
-// or comments: every line with an '=' is a pair.
+// Reads values from a small text of key=value lines, such as the version file of the update check,
+// held in a file or in memory. Every lookup scans the text from its start through one fixed block
+// and returns the trimmed value of the first line whose trimmed key matches, letter case
+// disregarded. There are no sections or comments: every line with an '=' is a pair. A leading UTF-8
+// byte-order mark is skipped; a line keeps its first 255 characters and drops the rest.
 #ifndef ZELTO_EXPORT_VERSIONFILE_HPP
 #define ZELTO_EXPORT_VERSIONFILE_HPP
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 #include "Definitions.hpp"
 #include "File.hpp"
@@ -17,6 +19,8 @@ namespace WRL {
 class MAIni {
 public:
     explicit MAIni(const IO::Location& location);
+    // Reads the bytes in memory, which must outlive the reader; such a reader is always ready.
+    explicit MAIni(std::string_view contents);
     ~MAIni();
     MAIni(const MAIni&) = delete;
     MAIni& operator=(const MAIni&) = delete;
@@ -36,15 +40,19 @@ public:
 private:
     static constexpr UInt32 BlockSize = 4096;
     static constexpr std::size_t TextSize = 256;  // 255 characters and the NUL
+    static constexpr std::size_t MaxLineLength = TextSize - 1;
     using Text = std::array<char, TextSize>;
 
     bool FindKey(const char* key, Text& value);
     bool FindSeparator(Text& key, Text& value) const;
+    GSErrCode Rewind();
     GSErrCode ReadLine();
     GSErrCode ReadBlock();
+    bool BlockStartsWithByteOrderMark() const;
     static void RemoveWhiteSpaces(Text& text);
 
-    std::unique_ptr<IO::File> file;
+    std::unique_ptr<IO::File> file;  // null when the text is in memory
+    std::string_view memory;
     UInt32 position = 0;
     UInt32 length = 0;
     std::array<char, BlockSize> block{};

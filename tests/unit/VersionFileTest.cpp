@@ -21,12 +21,17 @@ protected:
         folder.WriteFile("version.ini", bytes);
         return IO::Location(folder.PathOf("version.ini").c_str());
     }
-    // The value the reader gives for the key, or Missing when it falls back on the default.
+    // The value the reader gives for the key, or Missing when it falls back on the default; the
+    // same bytes in memory must read alike.
     std::string Lookup(const std::string& bytes, const char* key) const
     {
-        WRL::MAIni reader(Write(bytes));
-        EXPECT_EQ(reader.GetStatus(), NoError);
-        return reader.GetString(key, Missing);
+        WRL::MAIni fromFile(Write(bytes));
+        EXPECT_EQ(fromFile.GetStatus(), NoError);
+        const std::string value = fromFile.GetString(key, Missing);
+        WRL::MAIni fromMemory(bytes);
+        EXPECT_EQ(fromMemory.GetStatus(), NoError);
+        EXPECT_EQ(fromMemory.GetString(key, Missing), value) << "the bytes in memory read otherwise";
+        return value;
     }
 
     TemporaryFolder folder;
@@ -92,23 +97,55 @@ TEST_F(VersionFileTest, LookupsComeInAnyOrderAndEachStartsAtTheTop)
     EXPECT_STREQ(reader.GetString("name", Missing), "n");
 }
 
-TEST_F(VersionFileTest, OverLongLinesGoOnAsLinesOfTheirOwn)
+// The rest of an over-long line is dropped: read as a line of its own, the tail of a long download
+// address could pass for a version key.
+TEST_F(VersionFileTest, OverLongLinesKeepTheirFirst255CharactersAndDropTheRest)
 {
-    const std::string tail(45, 'z');
-    const std::string longLine = "k=" + std::string(253, 'a') + "tail=" + tail;
-    WRL::MAIni reader(Write(longLine + "\n"));
-    EXPECT_EQ(std::string(reader.GetString("k", Missing)), std::string(253, 'a'));
-    EXPECT_EQ(std::string(reader.GetString("tail", Missing)), tail);
+    const std::string first253 = std::string(253, 'a');
+    const std::string longUrl = "downloadMac=https://h/" + std::string(233, 'p') + "version=9.99";
+    const std::vector<LookupCase> cases = {
+        {"a value cut at 255 characters", "k=" + first253 + "tail=zz\n", "k", first253},
+        {"the tail is no line", "k=" + first253 + "tail=zz\n", "tail", Missing},
+        {"the tail of a long URL is no version key", longUrl + "\nname=n\n", "version", Missing},
+        {"the next line reads whole", longUrl + "\nname=n\n", "name", "n"},
+        {"", longUrl + "\r\nversion=2.63\r\n", "version", "2.63"},
+        {"a long last line without a line end", "name=n\nx=" + std::string(300, 'x'), "name", "n"},
+        {"exactly 255 characters", "k=" + first253 + "\nversion=1\n", "k", first253},
+        {"", "k=" + first253 + "\nversion=1\n", "version", "1"},
+        {"a long line across the block boundary", std::string(4200, 'a') + "=x\nversion=5\n", "version", "5"},
+    };
+    for (const LookupCase& lookup : cases) {
+        SCOPED_TRACE(std::string(lookup.what) + ": " + lookup.key);
+        EXPECT_EQ(Lookup(lookup.bytes, lookup.key), lookup.expected);
+    }
+}
+
+TEST_F(VersionFileTest, ALeadingByteOrderMarkIsSkipped)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string markedKey = mark + "version";
+    const std::vector<LookupCase> cases = {
+        {"before the first key", mark + "version=2.63\n", "version", "2.63"},
+        {"before an empty line", mark + "\r\nversion=2.63\n", "version", "2.63"},
+        {"alone", mark, "version", Missing},
+        {"only at the start", "name=n\n" + mark + "version=1\n", "version", Missing},
+        {"", "name=n\n" + mark + "version=1\n", markedKey.c_str(), "1"},
+        {"a partial mark stays", "\xEF\xBBversion=1\n", "version", Missing},
+    };
+    for (const LookupCase& lookup : cases) {
+        SCOPED_TRACE(lookup.what);
+        EXPECT_EQ(Lookup(lookup.bytes, lookup.key), lookup.expected);
+    }
 }
 
 TEST_F(VersionFileTest, LinesAcrossTheBlockBoundaryReadWhole)
 {
     std::string bytes = "pad=" + std::string(4085, 'p') + "\n";
     bytes += "version=2.63\nname=after\n";  // from byte 4090 on, across the first block's end
-    WRL::MAIni reader(Write(bytes));
-    EXPECT_STREQ(reader.GetString("version", Missing), "2.63");
-    EXPECT_STREQ(reader.GetString("name", Missing), "after");
-    EXPECT_STREQ(reader.GetString("missing", Missing), Missing);
+    EXPECT_EQ(Lookup(bytes, "version"), "2.63");
+    EXPECT_EQ(Lookup(bytes, "name"), "after");
+    EXPECT_EQ(Lookup(bytes, "missing"), Missing);
+    EXPECT_EQ(Lookup(bytes + std::string(5000, '\n') + "last=1", "last"), "1") << "a third block";
 }
 
 TEST_F(VersionFileTest, NumbersAndBoolsReadTheStartOfTheValue)
@@ -132,10 +169,10 @@ TEST_F(VersionFileTest, AMissingEmptyOrUnopenableFileAnswersEveryLookupWithItsDe
         EXPECT_STREQ(reader.GetString("version", Missing), Missing);
         EXPECT_EQ(reader.GetInt("version", 7), 7);
     }
+    EXPECT_EQ(Lookup("", "version"), Missing);
     {
         WRL::MAIni reader(Write(""));
         EXPECT_EQ(reader.GetStatus(), NoError);
-        EXPECT_STREQ(reader.GetString("version", Missing), Missing);
         EXPECT_EQ(reader.GetLong("version", 8L), 8L);
         EXPECT_TRUE(reader.GetBool("version", true));
     }
