@@ -16,6 +16,7 @@
 #include "ZELTO_export_Dialog.hpp"
 #include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_Resources.hpp"
+#include "ZELTO_export_Updater.hpp"
 
 namespace {
 
@@ -146,11 +147,12 @@ int MenuCommandHandler(const API_MenuParams* params)
     switch (params->menuItemRef.itemIndex) {
         case DirectExportItem:
         case ForgetCinema4DItem:
-        case UpdateCheckItem:
-            // The direct export, forgetting the Cinema 4D location and the update check join here.
+            // The direct export and forgetting the Cinema 4D location join here.
             return NoError;
         case ExportSettingsItem:
             return EditExportSettings();
+        case UpdateCheckItem:
+            return WRL::MAUpdate().CheckUpdate() ? NoError : APIERR_GENERAL;
         default:
             return NoError;
     }

@@ -12,6 +12,8 @@ struct CFReleaser {
 };
 using CFURLOwner = std::unique_ptr<std::remove_pointer_t<CFURLRef>, CFReleaser>;
 
+}  // namespace
+
 bool IsWebAddress(const GS::UniString& url)
 {
     const GS::UniString lower = url.ToLowerCase();
@@ -22,8 +24,6 @@ bool IsWebAddress(const GS::UniString& url)
     }
     return false;
 }
-
-}  // namespace
 
 bool RunBrowser(const GS::UniString& url)
 {
