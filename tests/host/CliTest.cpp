@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "LoopbackHttpServer.hpp"
 #include "ModuleFixture.hpp"
 #include "ZeltoReader.hpp"
 
@@ -58,10 +60,15 @@ protected:
         fs::remove_all(root, ignored);
     }
 
-    // zelto-host with the arguments (each quoted), stdout and stderr captured.
-    CliRun ZeltoHostWith(const std::vector<std::string>& arguments)
+    // zelto-host with the arguments (each quoted) and these variables in its environment, stdout and
+    // stderr captured.
+    CliRun ZeltoHostWith(const std::vector<std::string>& arguments,
+                         const std::vector<std::pair<std::string, std::string>>& environment = {})
     {
-        std::string command = Quoted(std::string(ZELTO_BUILD_DIR) + "/zelto-host");
+        std::string command;
+        for (const auto& [name, value] : environment)
+            command += name + "=" + Quoted(value) + " ";
+        command += Quoted(std::string(ZELTO_BUILD_DIR) + "/zelto-host");
         for (const std::string& argument : arguments)
             command += " " + Quoted(argument);
         command += " > " + Quoted((root / "stdout").string()) + " 2> " + Quoted((root / "stderr").string());
@@ -241,4 +248,22 @@ TEST_P(CliTest, BadMenuCallsExitWithTwo)
         EXPECT_EQ(run.status, 2) << run.out << run.err;
         EXPECT_FALSE(run.err.empty());
     }
+}
+
+// The update check asks the maker's server over HTTPS. Here every HTTPS request goes to a proxy on
+// loopback that refuses the tunnel, so nothing leaves this machine: the user sees the no-connection
+// alert and the menu command still succeeds.
+TEST_P(CliTest, UpdateCheckWithoutItsServerShowsTheNoConnectionAlertAndSucceeds)
+{
+    const LoopbackHttpServer proxy;
+    const std::string proxyUrl = proxy.UrlOf("");
+    const CliRun run = ZeltoHostWith({"--api", std::to_string(GetParam()), "menu", "6", "--home", Home().string()},
+                                     {{"https_proxy", proxyUrl}, {"HTTPS_PROXY", proxyUrl}, {"no_proxy", ""},
+                                      {"NO_PROXY", ""}});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out,
+              "alert (information) \"Zelto Exporter\": \"The update server could not be reached.\"\n"
+              "result: NoError\n");
+    EXPECT_EQ(proxy.Requests(), std::vector<std::string>{"CONNECT zelto.example:443 HTTP/1.1"})
+        << "the version file is asked of the maker's server, over HTTPS only";
 }
