@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <exception>
 #include <system_error>
 
 #include "ACAPinc.h"
@@ -54,6 +55,8 @@ bool MAUpdate::CheckUpdate()
 {
     try {
         ShowOutcome(CheckVersion());
+    } catch (const std::exception& exception) {
+        LogMessageError("Zelto_export:: Update check failed: %s\n", exception.what());
     } catch (...) {
         LogMessageError("Zelto_export:: Update check failed\n");
     }
