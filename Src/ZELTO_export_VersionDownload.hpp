@@ -9,7 +9,8 @@
 
 namespace WRL {
 
-// The version file on the maker's server.
+// The version file's name, and its address on the maker's server.
+inline constexpr char versionFile[] = "ZELTO_exporter_for_ArchiCAD_version.ini";
 inline constexpr char versionUrl[] = "https://zelto.example/files/updates/ZELTO_exporter_for_ArchiCAD_version.ini";
 
 // Where and how the version file is fetched.

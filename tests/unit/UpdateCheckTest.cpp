@@ -289,6 +289,7 @@ TEST_F(UpdateCheckTest, TheProductionServerTakesHttpsOnlyWithBoundedWaits)
 {
     const WRL::UpdateServer production = WRL::UpdateServer::Production();
     EXPECT_EQ(production.url.rfind("https://", 0), 0u) << production.url;
+    EXPECT_EQ(production.url, std::string("https://zelto.example/files/updates/") + WRL::versionFile);
     EXPECT_EQ(production.protocols, "https");
     EXPECT_GT(production.connectTimeoutMs, 0);
     EXPECT_LE(production.connectTimeoutMs, 10000);
