@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -31,29 +29,17 @@ constexpr API_LibTypeID LampType = 5;
 constexpr API_LibTypeID RoomType = 6;
 constexpr API_LibTypeID LabelType = 9;
 
-std::string FormatLine(std::size_t size, const char* format, ...) ZELTO_PRINTF(2, 3);
-
-// The formatted text as it fits a buffer of size bytes; a cut keeps whole characters.
-std::string FormatLine(std::size_t size, const char* format, ...)
+// The text as it fits a buffer of size bytes (character code 0); a cut keeps whole characters.
+std::string Cut(const GS::UniString& text, std::size_t size = LineSize)
 {
-    va_list args;
-    va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    const int needed = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    std::vector<char> full(needed > 0 ? static_cast<std::size_t>(needed) + 1 : 1, '\0');
-    if (needed > 0)
-        std::vsnprintf(full.data(), full.size(), format, args);
-    va_end(args);
-    std::vector<char> cut(size, '\0');
-    CHTruncate(full.data(), cut.data(), static_cast<Int32>(size));
-    return cut.data();
+    std::vector<char> buffer(size, '\0');
+    CHTruncate(text.ToCStr(CC_Default).Get(), buffer.data(), static_cast<Int32>(size));
+    return buffer.data();
 }
 
-void Report(const std::string& line)
+void Report(const GS::UniString& line, std::size_t size = LineSize)
 {
-    WriteReport("%s", line.c_str());
+    WriteReport("%s", Cut(line, size).c_str());
 }
 
 // The four characters of a section type, most significant byte first.
@@ -99,14 +85,14 @@ std::string IntegerText(double value)
     const double whole = std::trunc(value);
     // NaN fails both tests; values an int cannot hold are shown without the cast.
     if (whole >= double(std::numeric_limits<int>::min()) && whole <= double(std::numeric_limits<int>::max()))
-        return FormatLine(LineSize, "%d", static_cast<int>(whole));
-    return FormatLine(LineSize, "%.0f", whole);
+        return Cut(GS::UniString::Printf("%d", static_cast<int>(whole)));
+    return Cut(GS::UniString::Printf("%.0f", whole));
 }
 
 std::string QuotedText(const unsigned short* text)
 {
     const GS::UniString unicode = text != nullptr ? GS::UniString(text) : GS::UniString();
-    return FormatLine(LineSize, "\"%s\"", unicode.ToCStr(CC_Default).Get());
+    return Cut(GS::UniString::Printf("\"%s\"", unicode.ToCStr(CC_Default).Get()));
 }
 
 std::string ValueText(API_AddParID type, double value, const unsigned short* text)
@@ -125,7 +111,7 @@ std::string ValueText(API_AddParID type, double value, const unsigned short* tex
         case APIParT_Angle:
         case APIParT_RealNum:
         case APIParT_ColRGB:
-            return FormatLine(LineSize, "%f", value);
+            return Cut(GS::UniString::Printf("%f", value));
         case APIParT_CString:
         case APIParT_Title:
             return QuotedText(text);
@@ -138,8 +124,8 @@ std::string ValueText(API_AddParID type, double value, const unsigned short* tex
 
 void ReportArrayHeader(const char* name, Int64 firstDimension, Int64 secondDimension, unsigned int flags)
 {
-    Report(FormatLine(LineSize, "    %s: [%lld][%lld] 0x%02X", name, static_cast<long long>(firstDimension),
-                      static_cast<long long>(secondDimension), flags));
+    Report(GS::UniString::Printf("    %s: [%lld][%lld] 0x%02X", name, static_cast<long long>(firstDimension),
+                                 static_cast<long long>(secondDimension), flags));
 }
 
 // Item k of a row-major array with the given second dimension, both indices from 1.
@@ -219,8 +205,8 @@ void DumpDetails(int libIndex, API_LibTypeID libType)
     }
     if (!reported)
         return;
-    Report(FormatLine(LineSize, "    fixSize %d", details.fixSize ? 1 : 0));
-    Report(FormatLine(LineSize, "    autohotspot %d", details.autoHotspot ? 1 : 0));
+    Report(GS::UniString::Printf("    fixSize %d", details.fixSize ? 1 : 0));
+    Report(GS::UniString::Printf("    autohotspot %d", details.autoHotspot ? 1 : 0));
 }
 
 }  // namespace
@@ -230,8 +216,10 @@ GSErrCode PrintLibpartSections(API_LibPart const& libPart, GS::Array<API_LibPart
     return ForEachSection(libPart.index, [&](const API_LibPartSection& entry) {
         GS::UniString text;
         ReadSection(libPart.index, entry, &text);
-        Report(FormatLine(SectionLineSize, "sectType: '%s', subIndent: %d, version: %d",
-                          FourCharacters(entry.sectType).c_str(), entry.subIdent, entry.version));
+        const std::string type = FourCharacters(entry.sectType);
+        Report(GS::UniString::Printf("sectType: '%s', subIndent: %d, version: %d", type.c_str(), entry.subIdent,
+                                     entry.version),
+               SectionLineSize);
     });
 }
 
@@ -239,13 +227,12 @@ GSErrCode CheckLibPartSections(int libIndex)
 {
     return ForEachSection(libIndex, [&](const API_LibPartSection& entry) {
         const GSErrCode error = ReadSection(libIndex, entry, nullptr);
-        const char* type = LibPartSectToChar(static_cast<UInt32>(entry.sectType));
-        if (error == NoError)
-            Report(FormatLine(SectionLineSize, "sectType: %s, subIndent: %d, version: %d", type, entry.subIdent,
-                              entry.version));
-        else
-            Report(FormatLine(SectionLineSize, "sectType: %s, subIndent: %d, version: %d, err: %s", type,
-                              entry.subIdent, entry.version, ErrID_To_Name(error)));
+        GS::UniString line = GS::UniString::Printf("sectType: %s, subIndent: %d, version: %d",
+                                                   LibPartSectToChar(static_cast<UInt32>(entry.sectType)),
+                                                   entry.subIdent, entry.version);
+        if (error != NoError)
+            line += GS::UniString::Printf(", err: %s", ErrID_To_Name(error));
+        Report(line, SectionLineSize);
     });
 }
 
@@ -262,8 +249,8 @@ void DumpLibPartParameters(int libIndex, API_LibTypeID libType)
             ACAPI_DisposeAddParHdl(&params);
         return;
     }
-    Report(FormatLine(LineSize, "    a %.4f", a));
-    Report(FormatLine(LineSize, "    b %.4f", b));
+    Report(GS::UniString::Printf("    a %.4f", a));
+    Report(GS::UniString::Printf("    b %.4f", b));
     const Int32 records = BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / Int32(sizeof(API_AddParType));
     for (Int32 i = 0; i < records; ++i)
         DumpParameter((*params)[i]);
@@ -279,7 +266,7 @@ void DumpOneLibpartParam(API_AddParID type, char const* name, unsigned short fla
         ReportArrayHeader(shownName, -Int64(i), -Int64(j), flags);
         return;
     }
-    const std::string head = i == 0 && j == 0 ? FormatLine(LineSize, "    %s 0x%02X", shownName, unsigned(flags))
-                                              : FormatLine(LineSize, "       [%d][%d]", i, j);
-    Report(FormatLine(LineSize, "%s %s", head.c_str(), ValueText(type, value, text).c_str()));
+    const GS::UniString head = i == 0 && j == 0 ? GS::UniString::Printf("    %s 0x%02X", shownName, unsigned(flags))
+                                                : GS::UniString::Printf("       [%d][%d]", i, j);
+    Report(GS::UniString::Printf("%s %s", Cut(head).c_str(), ValueText(type, value, text).c_str()));
 }
