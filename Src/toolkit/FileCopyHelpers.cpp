@@ -1,5 +1,7 @@
 #include "FileCopyHelpers.hpp"
 
+#include <sys/stat.h>
+
 #include "File.hpp"
 #include "FileSystem.hpp"
 #include "HostNames.hpp"
@@ -32,14 +34,35 @@ GSErrCode DeleteExistingFile(const IO::Location& target)
     return IO::fileSystem.Delete(target, IO::FileSystem::DataSafety(0), IO::AccessDeniedTreatment(2));
 }
 
+bool ReadFileInfo(const IO::Location& location, struct stat* info)
+{
+    GS::UniString path;
+    return location.ToPath(&path) == NoError && ::stat(path.ToCStr(CC_UTF8).Get(), info) == 0;
+}
+
+// Whether both locations lead to one file, through whatever links or spellings: the same device
+// and inode. A location that names no file is nobody's twin.
+bool IsSameFile(const IO::Location& left, const IO::Location& right)
+{
+    struct stat leftInfo {};
+    struct stat rightInfo {};
+    if (!ReadFileInfo(left, &leftInfo) || !ReadFileInfo(right, &rightInfo))
+        return false;
+    return leftInfo.st_dev == rightInfo.st_dev && leftInfo.st_ino == rightInfo.st_ino;
+}
+
 GSErrCode CopyOneFile(const IO::Location& source, const IO::Location& folder)
 {
+    // A missing source must fail before the old target is deleted, not after.
+    const GSErrCode found = IO::File(source, IO::File::Fail).GetStatus();
+    if (found != NoError)
+        return found;
     IO::Location target;
     const GSErrCode made = MakeTarget(source, folder, &target);
     if (made != NoError)
         return made;
     // Deleting the "old target" would destroy the very file that is to be copied.
-    if (target == source)
+    if (IsSameFile(target, source))
         return NoError;
     const GSErrCode deleted = DeleteExistingFile(target);
     if (deleted != NoError)

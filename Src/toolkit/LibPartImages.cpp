@@ -13,6 +13,7 @@
 #include "HostNames.hpp"
 #include "LibPartWrappers.hpp"
 #include "LogHelpers.hpp"
+#include "OwnedHandle.hpp"
 #include "PathHelpers.hpp"
 
 namespace {
@@ -21,20 +22,6 @@ constexpr Int32 SectionHandleFlags = 2;
 constexpr Int32 PreviewHandleFlags = 0;
 // The preview's MIME text lives in a 16-byte field of the host.
 constexpr Int32 PreviewMimeBufferSize = 16;
-
-// Frees a host handle on every path.
-class OwnedHandle {
-public:
-    explicit OwnedHandle(GSHandle handle) : handle(handle) {}
-    ~OwnedHandle() { BMKillHandle(&handle); }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-    GSHandle Get() const { return handle; }
-
-private:
-    GSHandle handle;
-};
 
 API_LibPartSection MakeSectionHeader(unsigned int sectionType, int subIdent)
 {

@@ -21,22 +21,6 @@ bool HasKind(const API_AddParType& record, ValueKind kind)
     return (record.typeID == APIParT_CString) == (kind == ValueKind::Text);
 }
 
-// The record's name, read within its field even when the host left no NUL in it.
-std::string RecordName(const API_AddParType& record)
-{
-    return std::string(record.name, strnlen(record.name, sizeof record.name));
-}
-
-GS::UniString RecordText(const API_AddParType& record)
-{
-    const GS::uchar_t* units = record.value.uStr;
-    const std::size_t capacity = sizeof record.value.uStr / sizeof units[0];
-    std::size_t length = 0;
-    while (length < capacity && units[length] != 0)
-        ++length;
-    return GS::UniString(units, static_cast<GS::USize>(length));
-}
-
 const API_AddParType* FindSingleValue(API_AddParType** params, const char* name, ValueKind kind)
 {
     if (params == nullptr || *params == nullptr || name == nullptr)
@@ -45,7 +29,7 @@ const API_AddParType* FindSingleValue(API_AddParType** params, const char* name,
     const std::size_t count = bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(API_AddParType) : 0;
     for (std::size_t i = 0; i < count; ++i) {
         const API_AddParType& record = (*params)[i];
-        if (CHCompareTexts(RecordName(record).c_str(), name, 1) != 0)
+        if (CHCompareTexts(GetLibPartParamName(record).c_str(), name, 1) != 0)
             continue;
         if (!HasKind(record, kind) || record.typeMod != API_ParSimple)
             continue;
@@ -55,6 +39,21 @@ const API_AddParType* FindSingleValue(API_AddParType** params, const char* name,
 }
 
 }  // namespace
+
+std::string GetLibPartParamName(const API_AddParType& record)
+{
+    return std::string(record.name, strnlen(record.name, sizeof record.name));
+}
+
+GS::UniString GetLibPartParamText(const API_AddParType& record)
+{
+    const GS::uchar_t* units = record.value.uStr;
+    const std::size_t capacity = sizeof record.value.uStr / sizeof units[0];
+    std::size_t length = 0;
+    while (length < capacity && units[length] != 0)
+        ++length;
+    return GS::UniString(units, static_cast<GS::USize>(length));
+}
 
 bool GetLibPartParams(API_AddParType** params, char const* name, double& value, bool& flagBit40,
                       bool& flagMask90)
@@ -86,7 +85,7 @@ bool GetLibPartParams(API_AddParType** params, char const* name, char* buffer, s
     const API_AddParType* record = FindSingleValue(params, name, ValueKind::Text);
     if (record == nullptr)
         return false;
-    const GS::UniString::CStr converted = RecordText(*record).ToCStr(0, GS::UniString::MaxUSize, CC_Default);
+    const GS::UniString::CStr converted = GetLibPartParamText(*record).ToCStr(0, GS::UniString::MaxUSize, CC_Default);
     // CHTruncate cuts whole characters only, so the copy stays valid text.
     const std::size_t usable = std::min<std::size_t>(bufferSize, std::numeric_limits<Int32>::max());
     CHTruncate(converted.Get(), buffer, static_cast<Int32>(usable));
@@ -103,6 +102,6 @@ bool GetLibPartParams(API_AddParType** params, char const* name, GS::UniString& 
     const API_AddParType* record = FindSingleValue(params, name, ValueKind::Text);
     if (record == nullptr)
         return false;
-    text = RecordText(*record);
+    text = GetLibPartParamText(*record);
     return true;
 }

@@ -8,8 +8,14 @@
 #define TOOLKIT_LIBPARTPARAMS_HPP
 
 #include <cstddef>
+#include <string>
 
 #include "ACAPinc.h"
+
+// A record's name and its text value, each read within its field even when the host left no NUL
+// in it.
+std::string GetLibPartParamName(const API_AddParType& record);
+GS::UniString GetLibPartParamText(const API_AddParType& record);
 
 // Numeric value. flagBit40 becomes true when flag bit 0x40 is set, flagMask90 when any bit of
 // 0x90 is; neither is ever set to false.

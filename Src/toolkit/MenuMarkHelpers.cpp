@@ -1,6 +1,8 @@
 #include "MenuMarkHelpers.hpp"
 
+#include "HostNames.hpp"
 #include "InterfaceWrappers.hpp"
+#include "LogHelpers.hpp"
 
 namespace {
 
@@ -12,12 +14,15 @@ API_MenuItemRef MakeItemRef(short menuResId, short itemIndex)
     return item;
 }
 
-// The flags read stay 0 when the host cannot read them, as the item then counts as plain.
-UInt32 ReadFlags(const API_MenuItemRef& item)
+// Logs a failed read; flags built from anything but what the host holds must never be written back.
+GSErrCode ReadFlags(const API_MenuItemRef& item, UInt32* flags)
 {
-    UInt32 flags = 0;
-    Interface::GetMenuItemFlags(&item, &flags, nullptr);
-    return flags;
+    *flags = 0;
+    const GSErrCode error = Interface::GetMenuItemFlags(&item, flags, nullptr);
+    if (error != NoError)
+        LogMessageError("Error: Cannot get menu item flags (%d/%d) #%s", item.menuResID, int(item.itemIndex),
+                        ErrID_To_Name(error));
+    return error;
 }
 
 int MarkOf(UInt32 flags)
@@ -29,13 +34,20 @@ int MarkOf(UInt32 flags)
 
 int GetMenuItemMark(short menuResId, short itemIndex)
 {
-    return MarkOf(ReadFlags(MakeItemRef(menuResId, itemIndex)));
+    UInt32 flags = 0;
+    if (ReadFlags(MakeItemRef(menuResId, itemIndex), &flags) != NoError)
+        return 0;
+    return MarkOf(flags);
 }
 
 int InvertMenuItemMark(short menuResId, short itemIndex)
 {
     const API_MenuItemRef item = MakeItemRef(menuResId, itemIndex);
-    UInt32 flags = ReadFlags(item) ^ MenuItemFlag_Marked;
+    UInt32 flags = 0;
+    const GSErrCode read = ReadFlags(item, &flags);
+    if (read != NoError)
+        return read;
+    flags ^= MenuItemFlag_Marked;
     Interface::SetMenuItemFlags(&item, &flags, nullptr);
     return MarkOf(flags);
 }
@@ -43,7 +55,10 @@ int InvertMenuItemMark(short menuResId, short itemIndex)
 GSErrCode DisableEnableMenuItem(short menuResId, short itemIndex, bool disable)
 {
     const API_MenuItemRef item = MakeItemRef(menuResId, itemIndex);
-    UInt32 flags = ReadFlags(item);
+    UInt32 flags = 0;
+    const GSErrCode read = ReadFlags(item, &flags);
+    if (read != NoError)
+        return read;
     if (disable)
         flags |= MenuItemFlag_Disabled;
     else

@@ -8,11 +8,13 @@
 constexpr UInt32 MenuItemFlag_Disabled = 0x01;
 constexpr UInt32 MenuItemFlag_Marked = 0x02;
 
-// 1 if the item is marked, else 0.
+// A failed read of the item's flags is logged, and the item is left untouched.
+
+// 1 if the item is marked, else 0 (also when its flags cannot be read).
 int GetMenuItemMark(short menuResId, short itemIndex);
-// Flips the mark and returns the new one, 1 or 0.
+// Flips the mark and returns the new one, 1 or 0; the host's error code when the flags cannot be read.
 int InvertMenuItemMark(short menuResId, short itemIndex);
-// Sets or clears only the disabled bit; returns the host error code of writing the flags.
+// Sets or clears only the disabled bit; returns the host error code of reading or writing the flags.
 GSErrCode DisableEnableMenuItem(short menuResId, short itemIndex, bool disable);
 
 #endif

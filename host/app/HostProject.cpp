@@ -349,6 +349,54 @@ GSErrCode HostProject::GetLibPartParams(Int32 libIndex, double* a, double* b, In
     return NoError;
 }
 
+GSErrCode HostProject::GetLibPartSectionList(Int32 libIndex, Int32* count, API_LibPartSection*** sections) const
+{
+    const HostLibPart* part = FindLibPart(libIndex);
+    if (part == nullptr)
+        return APIERR_BADINDEX;
+    return ListSections(part->sections, count, sections);
+}
+
+GSErrCode HostProject::GetLibPartSection(Int32 libIndex, API_LibPartSection* section, GSHandle* content,
+                                         GS::UniString* text) const
+{
+    const HostLibPart* part = FindLibPart(libIndex);
+    if (part == nullptr)
+        return APIERR_BADINDEX;
+    return ReadSection(part->sections, section, content, text);
+}
+
+GSErrCode HostProject::GetLibPartDetails(Int32 libIndex, API_LibPartDetails* details) const
+{
+    const HostLibPart* part = FindLibPart(libIndex);
+    if (part == nullptr)
+        return APIERR_BADINDEX;
+    if (details == nullptr)
+        return APIERR_BADPARS;
+    *details = part->details;
+    return NoError;
+}
+
+GSErrCode HostProject::SaveLibPart(API_LibPart* libPart)
+{
+    if (libPart == nullptr)
+        return APIERR_BADPARS;
+    API_LibPart record;
+    HostLibPart part;
+    const GSErrCode finished = libPartBuilder.Finish(&record, &part.location, &part.sections);
+    if (finished != NoError)
+        return finished;
+    part.typeID = record.typeID;
+    part.documentName = ReadUnits(record.docu_UName);
+    part.fileName = ReadUnits(record.file_UName);
+    part.ownUnID = ReadBytes(record.ownUnID).ToUtf8();
+    part.parentUnID = ReadBytes(record.parentUnID).ToUtf8();
+    part.isTemplate = record.isTemplate;
+    part.isPlaceable = record.isPlaceable;
+    libPart->index = AddLibPart(std::move(part));
+    return NoError;
+}
+
 // ---- Elements -----------------------------------------------------------------------------------------
 
 GSErrCode HostProject::GetElement(API_Element* element) const
@@ -410,6 +458,39 @@ GSErrCode HostProject::GetElementTypeName(const API_ElemType& type, GS::UniStrin
 
 // ---- Installation -------------------------------------------------------------------------------------
 
+namespace {
+
+void InstallLibPartSections(HostProject& project)
+{
+    HostImplementations& impl = HostApi::Instance().impl;
+    HostLibPartBuilder& builder = project.libPartBuilder;
+    impl.ACAPI_LibraryPart_Create = [&builder](const API_LibPart* libPart) { return builder.Create(libPart); };
+    impl.ACAPI_LibraryPart_NewSection = [&builder](const API_LibPartSection* section) {
+        return builder.NewSection(section);
+    };
+    impl.ACAPI_LibraryPart_WriteSection = [&builder](Int32 byteCount, char* data) {
+        return builder.WriteSection(byteCount, data);
+    };
+    impl.ACAPI_LibraryPart_EndSection = [&builder]() { return builder.EndSection(); };
+    impl.ACAPI_LibraryPart_AddSection = [&builder](const API_LibPartSection* section, GSHandle content,
+                                                   GS::UniString* text) {
+        return builder.AddSection(section, content, text);
+    };
+    impl.ACAPI_LibraryPart_Save = [&project](API_LibPart* libPart) { return project.SaveLibPart(libPart); };
+    impl.ACAPI_LibraryPart_GetSectionList = [&project](Int32 libIndex, Int32* count, API_LibPartSection*** list) {
+        return project.GetLibPartSectionList(libIndex, count, list);
+    };
+    impl.ACAPI_LibraryPart_GetSection = [&project](Int32 libIndex, API_LibPartSection* section, GSHandle* content,
+                                                   GS::UniString* text, GS::UniString* /*password*/) {
+        return project.GetLibPartSection(libIndex, section, content, text);
+    };
+    impl.ACAPI_LibraryPart_GetDetails = [&project](Int32 libIndex, API_LibPartDetails* details) {
+        return project.GetLibPartDetails(libIndex, details);
+    };
+}
+
+}  // namespace
+
 void InstallProject(HostProject& project)
 {
     HostImplementations& impl = HostApi::Instance().impl;
@@ -440,6 +521,7 @@ void InstallProject(HostProject& project)
         return project.GetLibPartParams(libIndex, a, b, count, params);
     };
     impl.ACAPI_DisposeAddParHdl = [](API_AddParType*** params) { return DisposeParameterHandle(params); };
+    InstallLibPartSections(project);
     impl.ACAPI_Element_Get = [&project](API_Element* element, UInt64 /*mask*/) {
         return project.GetElement(element);
     };

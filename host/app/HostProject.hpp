@@ -8,7 +8,8 @@
 // - the story handle of ACAPI_ProjectSetting_GetStorySettings: the caller frees it with BMKillHandle;
 // - the four pointers of API_ProjectInfo: new objects that the caller deletes;
 // - API_LibPart::location: filled in place when the caller set it, otherwise a new IO::Location
-//   that the caller deletes.
+//   that the caller deletes;
+// - the section list and section contents of a library part: see HostLibPartSections.hpp.
 #ifndef HOSTAPP_HOSTPROJECT_HPP
 #define HOSTAPP_HOSTPROJECT_HPP
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "HostApi.hpp"
+#include "HostLibPartSections.hpp"
 #include "HostParameters.hpp"
 #include "Location.hpp"
 
@@ -36,6 +38,8 @@ struct HostLibPart {
     double a = 1.0;  // default sizes
     double b = 1.0;
     HostParameterList parameters;  // default parameters
+    HostSectionList sections;
+    API_LibPartDetails details{};
 };
 
 struct HostElement {
@@ -78,6 +82,7 @@ public:
     std::vector<HostLibPart> libParts;      // the library-part index is the position + 1
     std::vector<HostElement> elements;      // in the project's order
     std::map<API_ElemTypeID, GS::UniString> elementTypeNames;
+    HostLibPartBuilder libPartBuilder;  // the library part the add-on is creating
 
     // Building the project. The new records are zero but for what the arguments set; the reference
     // returned stays valid until the next record of its kind is added.
@@ -106,6 +111,12 @@ public:
     GSErrCode SearchLibPart(API_LibPart* libPart) const;
     GSErrCode GetLibPart(API_LibPart* libPart) const;
     GSErrCode GetLibPartParams(Int32 libIndex, double* a, double* b, Int32* count, API_AddParType*** params) const;
+    GSErrCode GetLibPartSectionList(Int32 libIndex, Int32* count, API_LibPartSection*** sections) const;
+    GSErrCode GetLibPartSection(Int32 libIndex, API_LibPartSection* section, GSHandle* content,
+                                GS::UniString* text) const;
+    GSErrCode GetLibPartDetails(Int32 libIndex, API_LibPartDetails* details) const;
+    // Adds the library part that the builder holds; its new index goes into libPart->index.
+    GSErrCode SaveLibPart(API_LibPart* libPart);
     GSErrCode GetElement(API_Element* element) const;
     GSErrCode GetElementHeader(API_Elem_Head* header) const;
     GSErrCode GetElementMemo(const API_Guid& guid, API_ElementMemo* memo) const;

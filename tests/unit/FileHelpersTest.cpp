@@ -342,6 +342,26 @@ TEST_F(FileCopyTest, AFileCopiedIntoItsOwnFolderIsKept)
     EXPECT_EQ(folder.ReadFile("one.txt"), "1");
 }
 
+TEST_F(FileCopyTest, AFileReachedThroughAnotherPathIsKept)
+{
+    // The source's own folder, seen through a link and spelled another way.
+    std::filesystem::create_directory_symlink(folder.Path(), folder.PathOf("linked"));
+    for (const IO::Location& sameFolder : {At("linked"), IO::Location((target + "/..").c_str())}) {
+        SCOPED_TRACE(sameFolder.ToDisplayText().ToUtf8());
+        EXPECT_EQ(CopyFileToFolder(At("one.txt"), sameFolder), 0);
+        EXPECT_EQ(folder.ReadFile("one.txt"), "1") << "the source is never deleted";
+    }
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST_F(FileCopyTest, AMissingSourceLeavesTheTargetAsItWas)
+{
+    folder.WriteFile("target/gone.txt", "old gone");
+    EXPECT_EQ(CopyFileToFolder(At("gone.txt"), Target()), IO::NotFoundErr);
+    EXPECT_EQ(folder.ReadFile("target/gone.txt"), "old gone");
+    EXPECT_EQ(OnlyMessage().rfind("File copy error: '" + SourcePath("gone.txt") + "' #", 0), 0u) << OnlyMessage();
+}
+
 TEST_F(FileCopyTest, ASourceWithoutANameIsReported)
 {
     const GS::Array<IO::Location> files{IO::Location()};

@@ -11,6 +11,7 @@
 #include "ACAPinc.h"
 #include "BM.hpp"
 #include "HostReportWindow.hpp"
+#include "LogHelpers.hpp"
 #include "MenuMarkHelpers.hpp"
 #include "PickingHelpers.hpp"
 #include "common/AddonTestEnvironment.hpp"
@@ -575,6 +576,23 @@ TEST_F(MenuMarkHelpersTest, DisableEnableChangesOnlyTheDisabledBit)
         EXPECT_EQ(DisableEnableMenuItem(32500, 4, c.disable), NoError);
         EXPECT_EQ(FlagsOf(32500, 4), c.result) << c.start << " " << c.disable;
     }
+}
+
+TEST_F(MenuMarkHelpersTest, AFailedFlagReadChangesNothingAndAnswersTheError)
+{
+    std::vector<std::string> logged;
+    SetLogSink([&](LogLevel, const char* message) { logged.emplace_back(message); });
+    HostControl::InjectError("ACAPI_MenuItem_GetMenuItemFlags", APIERR_BADID);
+    flags = {{{32500, 4}, 0x03}};
+    EXPECT_EQ(InvertMenuItemMark(32500, 4), APIERR_BADID);
+    EXPECT_EQ(DisableEnableMenuItem(32500, 4, false), APIERR_BADID);
+    EXPECT_EQ(DisableEnableMenuItem(32500, 4, true), APIERR_BADID);
+    EXPECT_EQ(GetMenuItemMark(32500, 4), 0);
+    EXPECT_EQ(FlagsOf(32500, 4), 0x03u);
+    EXPECT_EQ(Recorder().CountOf("ACAPI_MenuItem_SetMenuItemFlags"), 0u);
+    EXPECT_EQ(logged.size(), 4u);
+    EXPECT_EQ(logged[0], "Error: Cannot get menu item flags (32500/4) #APIERR_BADID");
+    SetLogSink(nullptr);
 }
 
 TEST_F(MenuMarkHelpersTest, DisableEnableAnswersTheWriteError)

@@ -110,6 +110,22 @@ void BMKillHandle(GSHandle* handle)
     --liveBlocks;
 }
 
+GSErrCode BMHandleToHandle(GSConstHandle source, GSHandle* destination)
+{
+    if (destination == nullptr || source == nullptr || *source == nullptr) {
+        if (destination != nullptr)
+            *destination = nullptr;
+        lastError = ErrNilHandle;
+        return ErrNilHandle;
+    }
+    const Int32 size = BMGetHandleSize(source);
+    *destination = BMAllocateHandle(size, 0, 0);
+    if (*destination == nullptr)
+        return lastError;
+    std::memcpy(**destination, *source, static_cast<std::size_t>(size));
+    return NoError;
+}
+
 GSPtr BMAllocatePtr(Int32 size, Int32 flags, Int32 /*reserved*/)
 {
     char* bytes = AllocateBlock(size, (flags & ALLOCATE_CLEAR) != 0);

@@ -364,6 +364,16 @@ uchar_t* ucscpy(uchar_t* destination, const uchar_t* source)
     return destination;
 }
 
+uchar_t* ucsncpy(uchar_t* destination, const uchar_t* source, USize count)
+{
+    USize i = 0;
+    for (; i < count && source[i] != 0; ++i)
+        destination[i] = source[i];
+    for (; i < count; ++i)
+        destination[i] = 0;
+    return destination;
+}
+
 Int32 ucscmp(const uchar_t* left, const uchar_t* right)
 {
     while (*left != 0 && *left == *right) {

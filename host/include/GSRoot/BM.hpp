@@ -17,6 +17,12 @@ GSROOT_DLL_EXPORT void BMKillPtr(GSPtr* pointer);
 // The result of the last memory call of this thread: NoError, or the out-of-memory code.
 GSROOT_DLL_EXPORT GSErrCode BMError();
 constexpr GSErrCode ErrMemoryFull = -108;
+constexpr GSErrCode ErrNilHandle = -109;
+
+// A new handle holding a copy of the source's bytes goes into *destination, which is overwritten
+// (a handle it held stays the caller's to free). ErrNilHandle for a null source or destination,
+// ErrMemoryFull when the copy cannot be made; *destination is null after a failure.
+GSROOT_DLL_EXPORT GSErrCode BMHandleToHandle(GSConstHandle source, GSHandle* destination);
 
 GSROOT_DLL_EXPORT void* GS_malloc(std::size_t size);
 GSROOT_DLL_EXPORT void GS_free(void* pointer);

@@ -112,8 +112,14 @@ public:
     static uchar_t ToUpper(uchar_t unit);
 };
 
+// The host's line end in 8-bit texts.
+constexpr char EOL[] = "\n";
+
 GSROOT_DLL_EXPORT USize ucslen(const uchar_t* text);
 GSROOT_DLL_EXPORT uchar_t* ucscpy(uchar_t* destination, const uchar_t* source);
+// Copies at most count units and fills the rest of the count with NULs, as strncpy does: a source
+// of count units or more leaves the destination without a terminating NUL.
+GSROOT_DLL_EXPORT uchar_t* ucsncpy(uchar_t* destination, const uchar_t* source, USize count);
 GSROOT_DLL_EXPORT Int32 ucscmp(const uchar_t* left, const uchar_t* right);
 
 GSROOT_DLL_EXPORT std::u16string Utf8ToUtf16(const char* text, std::size_t length);
