@@ -196,18 +196,22 @@ TEST_F(MaterialsTest, MaterialsOfOneNameShareAShaderPosition)
     EXPECT_DOUBLE_EQ(file.rgbShaders[1].color.green, 1.0);  // a merged material still has its own record
 }
 
-// Material numbers beyond 16 bits are still found: their polygons take the merged position.
-TEST_F(MaterialsTest, MaterialNumbersAboveThirtyTwoThousandAreFound)
+// The material list holds material numbers in 16 bits: a material numbered above 32767 is not found
+// by its number, so its polygons take its own record's position even when it was merged into an
+// earlier material of its name; up to 32767 the merged position counts.
+TEST_F(MaterialsTest, MaterialNumbersAboveThirtyTwoThousandKeepTheirOwnPosition)
 {
     constexpr Int32 materialCount = 32770;
-    for (Int32 number = 1; number <= materialCount; ++number)
-        AddMaterial(number == materialCount ? "Material 1" : "Material " + std::to_string(number));
-    AddSquaresOf({materialCount, 32768, 1});
+    for (Int32 number = 1; number <= materialCount; ++number) {
+        const bool merged = number == 32767 || number == materialCount;
+        AddMaterial(merged ? "Material 1" : "Material " + std::to_string(number));
+    }
+    AddSquaresOf({materialCount, 32768, 32767, 1});
 
     const zelto_reader::File file = Export();
 
     EXPECT_EQ(file.counts.rgbShaders, materialCount);
-    EXPECT_EQ(MaterialPositions(file), (std::vector<Int32>{0, 32767, 0}));
+    EXPECT_EQ(MaterialPositions(file), (std::vector<Int32>{32769, 32767, 0, 0}));
 }
 
 // Material type 1 writes the RGB run only, 2 adds the internal run and 3 the Cinema 4D run; each run
