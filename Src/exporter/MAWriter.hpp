@@ -149,7 +149,8 @@ public:
     // Appends its MatData entry to materials and tells the polygon records its shader position.
     void WriteMaterialRgb(const int& materialNumber, const char* name, const int& attributeReference,
                           const MaterialType& type);
-    // One internal shader record; textureFileName may be empty (no texture block).
+    // One internal shader record. It has a texture block only when textures are exported,
+    // textureFileName is not empty and the material's texture was embedded (it has a texture record).
     void WriteMaterialInternal(const int& materialNumber, const char* textureFileName);
     // One Cinema 4D shader record: the material's extra parameters.
     void WriteMaterialCinema4D(const int& materialNumber);

@@ -307,8 +307,9 @@ TEST_F(MaterialsTest, InternalShadersCarryTheMaterialsValues)
 }
 
 // With textures exported, the texture block names the texture as the texture pass embedded it (its
-// unique name), or by the name the pass gave it when it has no record; sizes go out unscaled and
-// the rotation in degrees. A texture number the pass did not name gives no block.
+// unique name); sizes go out unscaled and the rotation in degrees. A texture that got no record has
+// no block, also when a later texture took the name it would have had; a texture number the pass
+// did not name gives no block either.
 TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
 {
     AddTexture("Wood");
@@ -317,13 +318,15 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
     second.ySize = 0.25;
     second.bumpMapPattern = true;
     second.mirroredInY = true;
-    AddTexture("Stone").pixels.clear();  // cannot be encoded: named, but no record
+    AddTexture("NoPixels").pixels.clear();  // cannot be encoded: named NoPixels.jpg, but no record
+    AddTexture("NoPixels.png");             // embedded as NoPixels.jpg
     ZeltoHost::MaterialData& wood = AddMaterial("Wood");
     wood.textureIndex = 2;
     wood.textureRotationAngle = 0.5;
-    AddMaterial("Stone").textureIndex = 3;
+    AddMaterial("Blank").textureIndex = 3;
     AddMaterial("Lost").textureIndex = 9;
     AddMaterial("Plain");
+    AddMaterial("Painted").textureIndex = 4;
     Settings settings;
     settings.materialType = 2;
     settings.exportTextures = true;
@@ -332,9 +335,10 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
 
     const zelto_reader::File file = Export();
 
-    ASSERT_EQ(file.textures.size(), 2u);
+    ASSERT_EQ(file.textures.size(), 3u);
     EXPECT_EQ(file.textures[1].name, "Wood_1.jpg");
-    ASSERT_EQ(file.internalShaders.size(), 4u);
+    EXPECT_EQ(file.textures[2].name, "NoPixels.jpg");
+    ASSERT_EQ(file.internalShaders.size(), 5u);
     const zelto_reader::InternalShader& shader = file.internalShaders[0];
     ASSERT_TRUE(shader.hasTexture);
     EXPECT_EQ(shader.textureName, "Wood_1.jpg");
@@ -346,11 +350,12 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
     EXPECT_FALSE(shader.transparentPattern);
     EXPECT_FALSE(shader.mirroredX);
     EXPECT_TRUE(shader.mirroredY);
-    ASSERT_TRUE(file.internalShaders[1].hasTexture);
-    EXPECT_EQ(file.internalShaders[1].textureName, "Stone.jpg");
-    EXPECT_EQ(file.internalShaders[1].textureIndex, -1);
+    EXPECT_FALSE(file.internalShaders[1].hasTexture) << "the texture that got no record";
     EXPECT_FALSE(file.internalShaders[2].hasTexture);
     EXPECT_FALSE(file.internalShaders[3].hasTexture);
+    ASSERT_TRUE(file.internalShaders[4].hasTexture);
+    EXPECT_EQ(file.internalShaders[4].textureName, "NoPixels.jpg");
+    EXPECT_EQ(file.internalShaders[4].textureIndex, 2);
 }
 
 // The file stays walkable: the opener is written with 0 as the largest index, every material still
