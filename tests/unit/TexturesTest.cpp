@@ -501,7 +501,6 @@ TEST(TextureListTest, LookupsAnswerTheFirstMatchingEntry)
     EXPECT_EQ(textures.FirstWithModelIndex(3), nullptr);
     EXPECT_EQ(textures.FirstWithBaseName("WOOD"), &textures[0]);
     EXPECT_EQ(textures.FirstWithFileName("WOOD.JPG"), &textures[2]);
-    EXPECT_EQ(textures.WithEmbeddedName("WOOD_1.JPG"), &textures[2]);
     EXPECT_TRUE(textures.HasBaseName("Oak"));
     EXPECT_FALSE(textures.HasBaseName("pine"));
     // A value that is one entry's file name and an earlier entry's base name: the base name wins.
