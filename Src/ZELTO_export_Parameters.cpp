@@ -74,9 +74,10 @@ Int32 ScaleToMillionths(double scale)
     return static_cast<Int32>(millionths);
 }
 
+// A stored scale of 0 or below would collapse or mirror the building: it loads as the default.
 double MillionthsToScale(Int32 millionths)
 {
-    return millionths / MillionthsPerUnit;
+    return millionths > 0 ? millionths / MillionthsPerUnit : DefaultScale;
 }
 
 Int32 ClampMaterialType(Int32 materialType)
@@ -94,6 +95,11 @@ Int32 InRangeOr(Int32 value, Int32 min, Int32 max, Int32 fallback)
 }
 
 }  // namespace
+
+bool IsValidScale(double scale)
+{
+    return std::isfinite(scale) && ScaleToMillionths(scale) > 0;
+}
 
 MAParameters::MAParameters(bool direct, const IO::Name& projectName)
     : formatNumber(FormatNumber), direct(direct), projectName(projectName)

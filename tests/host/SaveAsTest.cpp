@@ -280,6 +280,22 @@ TEST_P(SaveAsTest, SettingsThatCannotBeStoredEndTheExportAsCancelled)
     EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"});
 }
 
+// A custom scale beyond what the preferences can hold is exported as typed; only its stored form
+// stops at the Int32 limit.
+TEST_P(SaveAsTest, AScaleTooLargeForThePreferencesIsExportedAsTyped)
+{
+    LoadSmallScene();
+    PlanSettingsDialog({{"unit", "custom"}, {"scale", "3000"}}, true);
+
+    ASSERT_EQ(SaveAs(Target()), NoError);
+
+    const zelto_reader::File file = zelto_reader::ReadFile(Target().string());
+    EXPECT_DOUBLE_EQ(file.header.scale, 3000.0);
+    EXPECT_DOUBLE_EQ(file.bounds.max.x, 4.0 * 3000.0);
+    EXPECT_DOUBLE_EQ(file.bounds.max.z, 3.0 * 3000.0);
+    EXPECT_EQ(StoredInt32("Export Scale"), 2147483647);
+}
+
 TEST_P(SaveAsTest, HeaderNamesTheProjectFileOrTheDefaultName)
 {
     struct Case {
