@@ -313,15 +313,18 @@ MADialog::~MADialog() = default;
 
 bool MADialog::Savepanel()
 {
+    return Confirm() && parameters->SaveParameters();
+}
+
+bool MADialog::Confirm()
+{
     if (parameters == nullptr)
         return false;
     DGResetDialogRectangles();
     const GSResModule resources = ACAPI_GetOwnResModule();
     const short result = DGModalDialog(resources, static_cast<short>(SettingsDialogId), resources, SaveWindow_Handler,
                                        reinterpret_cast<DGUserData>(parameters));
-    if (result != Item::OK)
-        return false;
-    return parameters->SaveParameters();
+    return result == Item::OK;
 }
 
 }  // namespace WRL

@@ -37,8 +37,8 @@ public:
     // of range are brought back into it (a stored scale of 0 or below loads as the default). Always
     // true.
     bool LoadParameters();
-    // Writes the settings block, stopping at the first write that fails; true only when every
-    // value was stored.
+    // Writes the settings block, stopping at the first write that fails (which is logged); true only
+    // when every value was stored.
     bool SaveParameters() const;
     // The settings block's defaults; the identity fields stay.
     void DefaultParams();
