@@ -62,8 +62,10 @@ ZeltoHost::ParameterData TextArray(const std::string& name, Int32 rows, Int32 co
 
 class ExtraParameterTest : public EngineTest {
 protected:
-    // The records of one material's extra parameters, read back from a material type 3 export.
-    std::vector<zelto_reader::ExtraParameter> ExportParameters(std::vector<ZeltoHost::ParameterData> parameters)
+    // A material type 3 export of one material with these extra parameters, the model's textures
+    // exported or not, and library pictures kept as stored or made JPEGs.
+    zelto_reader::File ExportMaterial(std::vector<ZeltoHost::ParameterData> parameters, bool exportTextures = false,
+                                      bool originalTextures = true)
     {
         ZeltoHost::MaterialData material;
         material.name = "Shader";
@@ -71,13 +73,59 @@ protected:
         model.materials = {material};
         Settings settings;
         settings.materialType = 3;
+        settings.exportTextures = exportTextures;
         Store(settings);
+        GSPref::IRoot* root = nullptr;
+        if (GSPref::OpenRootKey(0, &root) != NoError)
+            throw std::runtime_error("no preference root");
+        root->WriteBool(WRL::REG_Folder, WRL::REG_TexCompress, originalTextures);
+        GSPref::CloseRootKey(root);
         const zelto_reader::File file = Export();
         if (file.cinemaShaders.size() != 1)
             throw std::runtime_error("not one Cinema 4D shader record");
-        return file.cinemaShaders[0].parameters;
+        return file;
     }
+
+    // The records of one material's extra parameters, read back from a material type 3 export.
+    std::vector<zelto_reader::ExtraParameter> ExportParameters(std::vector<ZeltoHost::ParameterData> parameters)
+    {
+        return ExportMaterial(std::move(parameters)).cinemaShaders[0].parameters;
+    }
+
+    // A model texture of the picture's pixels, which the texture pass can encode.
+    void AddTexture(const char* name, const TestPictures::ArgbPicture& picture)
+    {
+        ZeltoHost::TextureData texture;
+        texture.name = name;
+        texture.pixelWidth = picture.width;
+        texture.pixelHeight = picture.height;
+        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
+            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
+        model.textures.push_back(texture);
+    }
+
+    // A library picture (library item type 11) holding the picture as PNG.
+    void AddLibraryPicture(const char* documentName, const char* fileName, const TestPictures::ArgbPicture& picture)
+    {
+        library.WriteFile(fileName, TestPictures::EncodePng(picture));
+        ZeltoHost::HostLibPart part;
+        part.typeID = 11;
+        part.documentName = documentName;
+        part.fileName = fileName;
+        part.location = IO::Location(library.PathOf(fileName).c_str());
+        project.AddLibPart(part);
+    }
+
+    TemporaryFolder library;
 };
+
+std::vector<std::string> EmbeddedNames(const zelto_reader::File& file)
+{
+    std::vector<std::string> names;
+    for (const zelto_reader::Texture& texture : file.textures)
+        names.push_back(texture.name);
+    return names;
+}
 
 // Files as the texture pass embeds them: (index, file name, base name, extension).
 struct Embedded {
@@ -236,44 +284,16 @@ TEST_F(ExtraParameterTest, OnlyValuesUnderTheKeyAreLookedUp)
 TEST_F(ExtraParameterTest, ValuesUnderTheKeyNameTheEmbeddedFiles)
 {
     const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
-    for (const char* name : {"Wood", "Wood"}) {
-        ZeltoHost::TextureData texture;
-        texture.name = name;
-        texture.pixelWidth = picture.width;
-        texture.pixelHeight = picture.height;
-        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
-            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
-        model.textures.push_back(texture);
-    }
-    TemporaryFolder library;
-    library.WriteFile("tiles.png", TestPictures::EncodePng(picture));
-    ZeltoHost::HostLibPart part;
-    part.typeID = 11;
-    part.documentName = "tiles.png";
-    part.fileName = "tiles.png";
-    part.location = IO::Location(library.PathOf("tiles.png").c_str());
-    project.AddLibPart(part);
-    ZeltoHost::MaterialData material;
-    material.name = "Floor";
-    material.extraParameters = {Text("C4D_SHIMAGE_FILE", "WOOD"), Text("C4D_SHIMAGE_FILE_BUMP", "wood.JPG"),
-                                Text("c4d_shimage_file_3", "tiles.png"), Text("Label", "tiles.png")};
-    model.materials = {material};
-    Settings settings;
-    settings.materialType = 3;
-    settings.exportTextures = true;
-    Store(settings);
-    GSPref::IRoot* root = nullptr;
-    ASSERT_EQ(GSPref::OpenRootKey(0, &root), NoError);
-    root->WriteBool(WRL::REG_Folder, WRL::REG_TexCompress, false);  // library pictures become JPEGs
-    GSPref::CloseRootKey(root);
+    AddTexture("Wood", picture);
+    AddTexture("Wood", picture);
+    AddLibraryPicture("tiles.png", "tiles.png", picture);
 
-    const zelto_reader::File file = Export();
+    const zelto_reader::File file =
+        ExportMaterial({Text("C4D_SHIMAGE_FILE", "WOOD"), Text("C4D_SHIMAGE_FILE_BUMP", "wood.JPG"),
+                        Text("c4d_shimage_file_3", "tiles.png"), Text("Label", "tiles.png")},
+                       true, false);  // library pictures become JPEGs
 
-    std::vector<std::string> embedded;
-    for (const zelto_reader::Texture& texture : file.textures)
-        embedded.push_back(texture.name);
-    EXPECT_EQ(embedded, (std::vector<std::string>{"Wood.jpg", "Wood_1.jpg", "tiles.jpg"}));
-    ASSERT_EQ(file.cinemaShaders.size(), 1u);
+    EXPECT_EQ(EmbeddedNames(file), (std::vector<std::string>{"Wood.jpg", "Wood_1.jpg", "tiles.jpg"}));
     const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].text, "Wood.jpg");
@@ -294,42 +314,18 @@ TEST_F(ExtraParameterTest, ValuesUnderTheKeyNameTheEmbeddedFiles)
 TEST_F(ExtraParameterTest, AValueNamesTheFileItsNamesResolveToAndOnlyItsOwnSearchCompletesIt)
 {
     const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
-    ZeltoHost::TextureData texture;
-    texture.name = "wood";
-    texture.pixelWidth = picture.width;
-    texture.pixelHeight = picture.height;
-    for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
-        texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
-    model.textures.push_back(texture);
-    TemporaryFolder library;
-    for (const auto& [documentName, fileName] :
-         std::vector<std::pair<const char*, const char*>>{{"sky", "clouds.png"}, {"sky.png", "sky.png"},
-                                                           {"wood.png", "wood.png"}, {"Evening", "dusk.png"}}) {
-        library.WriteFile(fileName, TestPictures::EncodePng(picture));
-        ZeltoHost::HostLibPart part;
-        part.typeID = 11;
-        part.documentName = documentName;
-        part.fileName = fileName;
-        part.location = IO::Location(library.PathOf(fileName).c_str());
-        project.AddLibPart(part);
-    }
-    ZeltoHost::MaterialData material;
-    material.name = "Facade";
-    material.extraParameters = {Text("C4D_SHIMAGE_FILE", "sky"), Text("C4D_SHIMAGE_FILE_2", "sky.png"),
-                                Text("C4D_SHIMAGE_FILE_3", "wood.png"), Text("C4D_SHIMAGE_FILE_4", "Evening")};
-    model.materials = {material};
-    Settings settings;
-    settings.materialType = 3;
-    settings.exportTextures = true;
-    Store(settings);
+    AddTexture("wood", picture);
+    AddLibraryPicture("sky", "clouds.png", picture);
+    AddLibraryPicture("sky.png", "sky.png", picture);
+    AddLibraryPicture("wood.png", "wood.png", picture);
+    AddLibraryPicture("Evening", "dusk.png", picture);
 
-    const zelto_reader::File file = Export();
+    const zelto_reader::File file =
+        ExportMaterial({Text("C4D_SHIMAGE_FILE", "sky"), Text("C4D_SHIMAGE_FILE_2", "sky.png"),
+                        Text("C4D_SHIMAGE_FILE_3", "wood.png"), Text("C4D_SHIMAGE_FILE_4", "Evening")},
+                       true);
 
-    std::vector<std::string> embedded;
-    for (const zelto_reader::Texture& embeddedFile : file.textures)
-        embedded.push_back(embeddedFile.name);
-    EXPECT_EQ(embedded, (std::vector<std::string>{"wood.jpg", "clouds.png", "sky.png", "dusk.png"}));
-    ASSERT_EQ(file.cinemaShaders.size(), 1u);
+    EXPECT_EQ(EmbeddedNames(file), (std::vector<std::string>{"wood.jpg", "clouds.png", "sky.png", "dusk.png"}));
     const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].text, "sky.png");
