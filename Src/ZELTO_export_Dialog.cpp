@@ -1,8 +1,6 @@
 #include "ZELTO_export_Dialog.hpp"
 
-#include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "ACAPinc.h"
 #include "BrowserHelpers.hpp"
@@ -54,9 +52,6 @@ constexpr char AddonVersion[] = "2.62";
 constexpr int VersionTextSize = 256;
 constexpr char MakerWebSite[] = "https://zelto.example";
 
-// The preference store keeps the scale as an Int32 of millionths.
-constexpr double MillionthsPerUnit = 1000000.0;
-
 // Units 1 to 5: export units per metre, and whether choosing the unit deserves the warning.
 struct FixedUnit {
     double factor;
@@ -89,13 +84,6 @@ Int32 Clamped(Int32 value, Int32 min, Int32 max)
 Int32 OfferedUnit(Int32 unit)
 {
     return unit >= 1 && unit <= CustomUnit ? unit : CustomUnit;
-}
-
-bool IsStorableScale(double scale)
-{
-    const double millionths = std::trunc(scale * MillionthsPerUnit);
-    return std::isfinite(millionths) && millionths >= std::numeric_limits<Int32>::min() &&
-           millionths <= std::numeric_limits<Int32>::max();
 }
 
 bool IsOn(short dialog, short item)
@@ -297,8 +285,9 @@ short HandleClick(short dialog, short item)
         return 0;
     }
     if (item == Item::OK) {
-        // A scale the preferences cannot hold would be stored as another one: the dialog stays open.
-        if (!IsStorableScale(ScaleOfItems(dialog))) {
+        // A scale of 0 or below (or one whose stored form is 0) would collapse or mirror the
+        // building: the dialog stays open for a correction.
+        if (!WRL::IsValidScale(ScaleOfItems(dialog))) {
             GSSysBeep();
             return 0;
         }
@@ -324,15 +313,18 @@ MADialog::~MADialog() = default;
 
 bool MADialog::Savepanel()
 {
+    return Confirm() && parameters->SaveParameters();
+}
+
+bool MADialog::Confirm()
+{
     if (parameters == nullptr)
         return false;
     DGResetDialogRectangles();
     const GSResModule resources = ACAPI_GetOwnResModule();
     const short result = DGModalDialog(resources, static_cast<short>(SettingsDialogId), resources, SaveWindow_Handler,
                                        reinterpret_cast<DGUserData>(parameters));
-    if (result != Item::OK)
-        return false;
-    return parameters->SaveParameters();
+    return result == Item::OK;
 }
 
 }  // namespace WRL

@@ -14,10 +14,13 @@ public:
     explicit MADialog(MAParameters* parameters);
     ~MADialog();
 
-    // Shows the dialog over the record's settings. True when the user confirmed and every setting
-    // was stored in the preferences; on false after a confirmation the record holds the settings
-    // although they could not all be stored.
+    // Shows the dialog over the record's settings and stores them when the user confirms. True when
+    // the user confirmed and every setting was stored in the preferences; on false after a
+    // confirmation the record holds the settings although they could not all be stored.
     bool Savepanel();
+    // Shows the dialog over the record's settings; true when the user confirmed, and the record then
+    // holds the confirmed settings. Stores nothing.
+    bool Confirm();
 
 private:
     MAParameters* parameters;

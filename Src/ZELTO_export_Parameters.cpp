@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "HostNames.hpp"
+#include "LogHelpers.hpp"
 #include "ZELTO_export_PreferenceRoot.hpp"
 
 namespace WRL {
@@ -49,14 +51,22 @@ bool ReadBool(const PreferenceRoot& root, const char* key, bool defaultValue)
     return value;
 }
 
+bool Stored(GSErrCode written, const char* key)
+{
+    if (written == NoError)
+        return true;
+    LogMessageError("Zelto_export:: Cannot store the export setting \"%s\" #%s\n", key, ErrID_To_Name(written));
+    return false;
+}
+
 bool WriteInt32(const PreferenceRoot& root, const char* key, Int32 value)
 {
-    return root->WriteInt32(REG_Folder, key, value) == NoError;
+    return Stored(root->WriteInt32(REG_Folder, key, value), key);
 }
 
 bool WriteBool(const PreferenceRoot& root, const char* key, bool value)
 {
-    return root->WriteBool(REG_Folder, key, value) == NoError;
+    return Stored(root->WriteBool(REG_Folder, key, value), key);
 }
 
 // The scale's stored form: millionths truncated toward zero. Scales beyond the Int32 range are
@@ -74,9 +84,10 @@ Int32 ScaleToMillionths(double scale)
     return static_cast<Int32>(millionths);
 }
 
+// A stored scale of 0 or below would collapse or mirror the building: it loads as the default.
 double MillionthsToScale(Int32 millionths)
 {
-    return millionths / MillionthsPerUnit;
+    return millionths > 0 ? millionths / MillionthsPerUnit : DefaultScale;
 }
 
 Int32 ClampMaterialType(Int32 materialType)
@@ -94,6 +105,11 @@ Int32 InRangeOr(Int32 value, Int32 min, Int32 max, Int32 fallback)
 }
 
 }  // namespace
+
+bool IsValidScale(double scale)
+{
+    return std::isfinite(scale) && ScaleToMillionths(scale) > 0;
+}
 
 MAParameters::MAParameters(bool direct, const IO::Name& projectName)
     : formatNumber(FormatNumber), direct(direct), projectName(projectName)
@@ -146,8 +162,10 @@ bool MAParameters::LoadParameters()
 bool MAParameters::SaveParameters() const
 {
     const PreferenceRoot root;
-    if (!root.IsOpen())
+    if (!root.IsOpen()) {
+        LogMessageError("Zelto_export:: Cannot open the preferences to store the export settings\n");
         return false;
+    }
     // In key order; && stops at the first write that fails, so the later keys keep their values.
     return WriteInt32(root, REG_MaterialType, materialType) && WriteBool(root, REG_Textures, exportTextures) &&
            WriteBool(root, REG_TexCompress, exportOriginalTextures) &&

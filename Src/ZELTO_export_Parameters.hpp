@@ -22,6 +22,11 @@ inline constexpr char REG_Unit[] = "Export Unit";
 inline constexpr char REG_Scale[] = "Export Scale";  // the scale in millionths, as an Int32
 inline constexpr char REG_Offset[] = "Use AC offset coords";
 
+// Whether a scale can be exported and stored: a finite number whose stored form (millionths,
+// truncated toward zero) is above 0. A smaller one would collapse or mirror the building; one too
+// large for the stored form is valid, and only its stored form saturates.
+bool IsValidScale(double scale);
+
 class MAParameters {
 public:
     // Sets the identity and the defaults, then loads the settings block from the preferences.
@@ -29,10 +34,11 @@ public:
     ~MAParameters();
 
     // Reads the settings block; keys that are absent or unreadable give their defaults, values out
-    // of range are brought back into it. Always true.
+    // of range are brought back into it (a stored scale of 0 or below loads as the default). Always
+    // true.
     bool LoadParameters();
-    // Writes the settings block, stopping at the first write that fails; true only when every
-    // value was stored.
+    // Writes the settings block, stopping at the first write that fails (which is logged); true only
+    // when every value was stored.
     bool SaveParameters() const;
     // The settings block's defaults; the identity fields stay.
     void DefaultParams();

@@ -3,7 +3,6 @@
 
 #include "CH.hpp"
 #include "ExportText.hpp"
-#include "Location.hpp"
 #include "LogHelpers.hpp"
 #include "MAWriter.hpp"
 #include "ModelerAPI.hpp"
@@ -14,16 +13,6 @@ namespace WRL {
 namespace {
 
 constexpr USize ParameterNameSize = 256;  // 255 bytes and the NUL
-constexpr USize LongestAttachmentExtension = 4;
-
-// The value without an extension of at most four characters; as it is otherwise.
-std::string AttachmentBaseName(const char* value)
-{
-    IO::Name name(value);
-    if (name.HasExtension() && name.GetExtension().GetLength() <= LongestAttachmentExtension)
-        name.DeleteExtension();
-    return name.ToString().ToCStr().Get();
-}
 
 // The dimensions as the host reports them, then the items row by row.
 void WriteArrayItems(MAWriter& writer, const ModelerAPI::Parameter& parameter, ParameterRecordType type)
@@ -82,14 +71,9 @@ const TextureData* FindEmbeddedFile(const TextureList& textures, const char* val
 {
     if (value == nullptr)
         return nullptr;
-    if (const TextureData* searched = textures.WithSearchedName(value))
-        return searched;
     if (const TextureData* named = textures.FindNamedFile(value))
         return named;
-    if (const TextureData* embedded = textures.WithEmbeddedName(value))
-        return embedded;
-    const std::string base = AttachmentBaseName(value);
-    return base != value ? textures.FirstWithBaseName(base.c_str()) : nullptr;
+    return textures.WithSearchedName(value);
 }
 
 bool NamesEmbeddedFile(const char* recordName, const char* textureKey)

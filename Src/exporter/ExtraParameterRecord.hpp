@@ -57,13 +57,10 @@ std::string ParameterRecordName(const ModelerAPI::Parameter& parameter);
 bool NamesEmbeddedFile(const char* recordName, const char* textureKey);
 
 // The embedded file that a text value names, letter case disregarded; null when there is none:
-// 1. the entry that the texture pass found in the library by searching with the value (by document
-//    name, which may differ from the file's name);
-// 2. the first entry whose base name is the value, else the first whose file name is;
-// 3. the entry embedded under the value;
-// 4. the first entry whose base name is the value's base (an extension of at most four characters
-//    removed, as the attachment search does): the texture pass embeds nothing for a value whose base
-//    name is embedded already, and a library picture it re-encodes as JPEG keeps only its base name.
+// 1. the first entry whose base name is the value, else the first whose file name is;
+// 2. only when neither names a file: the entry that the texture pass embedded when it searched the
+//    library with this very value (the library finds a file by its document name too, which need not
+//    look like its file name, and a library picture re-encoded as JPEG keeps only its base name).
 const TextureData* FindEmbeddedFile(const TextureList& textures, const char* value);
 
 }  // namespace WRL

@@ -93,27 +93,31 @@ void MAExporter::ExportUvwCoord(MeshReaders& readers)
     });
 }
 
-// Every convex polygon takes the material of the polygon it belongs to.
+// Every convex polygon takes the material of the polygon it belongs to. The material is read once
+// per polygon, and only for a polygon that has an exported convex polygon.
 void MAExporter::ExportBody(MeshReaders& readers, const Int32& objectIndex)
 {
     const ModelerAPI::MeshBody& body = readers.body;
     if (!IsExportedBody(body))
         return;
     const Int32 vertexCount = body.GetVertexCount();
-    ModelerAPI::AttributeIndex material;
-    const auto readMaterial = [&](const ModelerAPI::Polygon& polygon) {
-        material = ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::MaterialIndex, 0, -2);
-        polygon.GetMaterialIndex(material);
-    };
-    const auto writePolygon = [&](const ModelerAPI::Polygon& /*polygon*/,
-                                  const ModelerAPI::ConvexPolygon& convexPolygon) {
+    bool materialRead = false;
+    Int64 material = 0;  // the host material index - 1, which an Int32 cannot hold for every index
+    const auto startPolygon = [&](const ModelerAPI::Polygon& /*polygon*/) { materialRead = false; };
+    const auto writePolygon = [&](const ModelerAPI::Polygon& polygon, const ModelerAPI::ConvexPolygon& convexPolygon) {
+        if (!materialRead) {
+            ModelerAPI::AttributeIndex materialIndex(ModelerAPI::AttributeIndex::MaterialIndex, 0, -2);
+            polygon.GetMaterialIndex(materialIndex);
+            material = Int64(materialIndex.GetIndex()) - 1;
+            materialRead = true;
+        }
         const Int32 cornerCount = convexPolygon.GetVertexCount();
-        writer->WriteCoordIndexParam(material.GetIndex() - 1, objectIndex, cornerCount);
+        writer->WriteCoordIndexParam(material, objectIndex, cornerCount);
         for (Int32 corner = 1; corner <= cornerCount; ++corner)
             writer->WriteCoordIndexPointNumber(convexPolygon.GetVertexIndex(corner) + totals.PointBase - 1);
         ++totals.Poly;
     };
-    VisitExportedConvexPolygons(readers, vertexCount, writePolygon, readMaterial);
+    VisitExportedConvexPolygons(readers, vertexCount, writePolygon, startPolygon);
     totals.PointBase += vertexCount;
 }
 

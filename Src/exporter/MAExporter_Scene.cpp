@@ -1,7 +1,9 @@
 #include "MAExporter.hpp"
 
+#include "LogHelpers.hpp"
 #include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Dialog.hpp"
+#include "ZELTO_export_Parameters.hpp"
 
 namespace WRL {
 
@@ -12,11 +14,16 @@ void MAExporter::ExportScene()
     MainExporter();
 }
 
-// False when the user did not confirm, or confirmed settings that could not all be stored.
+// False when the user did not confirm. Confirmed settings are exported even when the preferences
+// cannot keep them: the user asked for this export, and only the next one loses them.
 bool MAExporter::RunSettingsDialog()
 {
     MADialog dialog(parameters.get());
-    return dialog.Savepanel();
+    if (!dialog.Confirm())
+        return false;
+    if (!parameters->SaveParameters())
+        LogMessageError("Zelto_export:: The confirmed export settings could not all be stored; exporting with them\n");
+    return true;
 }
 
 }  // namespace WRL

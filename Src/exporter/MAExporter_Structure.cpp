@@ -130,8 +130,9 @@ void MAExporter::CalcSceneLimits(ModelerAPI::Vertex* min, ModelerAPI::Vertex* ma
     }
 }
 
-// Only corners of exported convex polygons count, so vertices that no polygon uses stay outside the
-// box. A host exception while reading a polygon leaves the rest of that polygon out.
+// Every corner of every convex polygon counts, whatever the polygon's number of corners, so vertices
+// that no polygon uses stay outside the box; a corner naming no vertex of the body is not read. A host
+// exception while reading a polygon leaves the rest of that polygon out.
 void MAExporter::MergeBodyIntoLimits(MeshReaders& readers, ModelerAPI::Vertex& min, ModelerAPI::Vertex& max)
 {
     const ModelerAPI::MeshBody& body = readers.body;
@@ -140,12 +141,15 @@ void MAExporter::MergeBodyIntoLimits(MeshReaders& readers, ModelerAPI::Vertex& m
                                   const ModelerAPI::ConvexPolygon& convexPolygon) {
         const Int32 cornerCount = convexPolygon.GetVertexCount();
         for (Int32 corner = 1; corner <= cornerCount; ++corner) {
+            const Int32 vertexIndex = convexPolygon.GetVertexIndex(corner);
+            if (!IsBodyVertex(vertexIndex, vertexCount))
+                continue;
             ModelerAPI::Vertex vertex;
-            body.GetVertex(convexPolygon.GetVertexIndex(corner), &vertex, ModelerAPI::CoordinateSystem::World);
+            body.GetVertex(vertexIndex, &vertex, ModelerAPI::CoordinateSystem::World);
             MergeVertex(vertex, min, max);
         }
     };
-    VisitExportedConvexPolygons(readers, vertexCount, mergeCorners, NoPolygonStart(), SkipPolygonOnHostException());
+    VisitConvexPolygons(readers, mergeCorners, NoPolygonStart(), SkipPolygonOnHostException());
 }
 
 void MAExporter::ExportClass()

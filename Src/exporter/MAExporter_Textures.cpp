@@ -8,6 +8,7 @@
 //
 // A texture whose pixels cannot be turned into a JPEG gets no record and the export goes on; its
 // entry in textureNames stays, and the texture list tells that no file of that texture is embedded.
+// A host that cannot give the pixel map for a texture's pixels (out of memory) fails the export.
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "ExportText.hpp"
 #include "ExtraParameterRecord.hpp"
 #include "FileNameHelpers.hpp"
+#include "GSException.hpp"
 #include "GXImage.hpp"
 #include "HostNames.hpp"
 #include "LibraryFiles.hpp"
@@ -26,6 +28,7 @@
 #include "PassProgress.hpp"
 #include "PictureHelpers.hpp"
 #include "PictureMemory.hpp"
+#include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_Resources.hpp"
 
@@ -85,6 +88,16 @@ std::string JpegNameOf(const IO::Location& location)
     const USize room = TextureNameSize - 1 - (sizeof JpegExtension - 1);
     const std::string text = base.Get();
     return text.substr(0, Utf8PrefixLength(text.c_str(), text.size(), room)) + JpegExtension;
+}
+
+// The host could not give what a texture's JPEG needs: the export fails with this exception.
+template <typename HostException>
+[[noreturn]] void ThrowTextureFailure(Int32 textureIndex, const char* fileName, const char* what, GSErrCode code)
+{
+    char message[FileNameBufferSize + 128];
+    std::snprintf(message, sizeof message, "Zelto_export:: Texture %d (%s): %s from the host", textureIndex, fileName,
+                  what);
+    throw HostException(message, __FILE__, __LINE__, code);
 }
 
 // Encodes the pixel map as a JPEG into jpeg; false when the host cannot.
@@ -179,14 +192,18 @@ void MAExporter::GetModelCompressedTexture(ModelerAPI::Texture* texture, char* f
     const Int32 pixelCount = texture->GetPixelMapSize();
     const Int32 width = texture->GetPixelMapXSize();
     const Int32 height = texture->GetPixelMapYSize();
-    PixMapOwner pixMap(pixelCount > 0 ? GXCreateGSPixMap(width, height, PixMapResolution, PixMapResolution, 0)
-                                      : nullptr);
-    void* pixMapMemory = GXGetGSPixMapBaseAddr(pixMap.Get());
-    if (pixMapMemory == nullptr) {
-        LogMessageError("Zelto_export:: Texture %d (%s): no pixel map of %dx%d pixels, not embedded\n", textureIndex,
-                        fileName, width, height);
+    if (pixelCount <= 0 || Int64(width) * height != pixelCount) {
+        LogMessageError("Zelto_export:: Texture %d (%s): %d pixels do not make a picture of %dx%d, not embedded\n",
+                        textureIndex, fileName, pixelCount, width, height);
         return;
     }
+    PixMapOwner pixMap(GXCreateGSPixMap(width, height, PixMapResolution, PixMapResolution, 0));
+    if (pixMap.Get() == nullptr)
+        ThrowTextureFailure<GS::OutOfMemoryException>(textureIndex, fileName, "no pixel map", FileNotMadeErrorCode);
+    void* pixMapMemory = GXGetGSPixMapBaseAddr(pixMap.Get());
+    if (pixMapMemory == nullptr)
+        ThrowTextureFailure<GS::NullPointerException>(textureIndex, fileName, "no pixel memory",
+                                                      MissingInputErrorCode);
     std::vector<ModelerAPI::Texture::ARGBPixel> pixels(static_cast<std::size_t>(pixelCount));
     texture->GetPixelMap(pixels.data());
     if (!CopyARGBPixelsToPixMap(pixels.data(), static_cast<USize>(pixelCount), pixMap.Get(), pixMapMemory)) {

@@ -130,14 +130,16 @@ public:
     // One (u, v) pair; values below 1e-10 in magnitude become 0, in the caller's value too. A null
     // pointer writes (0, 0). last has no effect on the binary record.
     void WriteUvw(bool last, ModelerAPI::TextureCoordinate* uv);
-    // Head of a polygon record; material is the host material index - 1.
-    void WriteCoordIndexParam(Int32 material, Int32 objectIndex, Int32 vertexCount);
+    // Head of a polygon record; material is the host material index - 1, in a type that holds it for
+    // every host index. Throws -7003 when the material position the record carries exceeds Int32.
+    void WriteCoordIndexParam(Int64 material, Int32 objectIndex, Int32 vertexCount);
     // One file-wide point number of a polygon record. Throws -7003 when it exceeds Int32.
     void WriteCoordIndexPointNumber(Int64 pointNumber);
 
     // The material pass tells which shader record (its position, sameAs) a model material (1-based
-    // index) is written as; the first note for an index counts. Polygon records without a note for
-    // their material carry the host material index - 1.
+    // index) is written as; the first note for an index counts. The material list holds material
+    // numbers in 16 bits, so a material above 32767 is never found by its number: its polygons, like
+    // those of a material without a note, carry the host material index - 1.
     void NoteMaterialShaderPosition(Int32 materialIndex, Int32 shaderPosition);
 
     // ---- Shaders (MAWriter_Materials.cpp) ----------------------------------------------------------
@@ -147,7 +149,8 @@ public:
     // Appends its MatData entry to materials and tells the polygon records its shader position.
     void WriteMaterialRgb(const int& materialNumber, const char* name, const int& attributeReference,
                           const MaterialType& type);
-    // One internal shader record; textureFileName may be empty (no texture block).
+    // One internal shader record. It has a texture block only when textures are exported,
+    // textureFileName is not empty and the material's texture was embedded (it has a texture record).
     void WriteMaterialInternal(const int& materialNumber, const char* textureFileName);
     // One Cinema 4D shader record: the material's extra parameters.
     void WriteMaterialCinema4D(const int& materialNumber);
@@ -191,7 +194,7 @@ public:
 
 private:
     void OpenTemporaryFile();
-    Int32 MaterialPosition(Int32 material) const;
+    Int64 MaterialPosition(Int64 material) const;
 
     API_IOParams ioParams;
     MAParameters* parameters;  // not owned

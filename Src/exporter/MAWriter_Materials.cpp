@@ -76,24 +76,24 @@ void MAWriter::WriteMaterialRgb(const int& materialNumber, const char* name, con
     WriteColor(*this, material.GetSurfaceColor());
 }
 
+// The texture block names the texture under which the texture pass embedded it. A texture that got
+// no record (one that could not be encoded) gives no block: a name would point at no file, or at
+// another texture that took that name.
 void MAWriter::WriteMaterialInternal(const int& materialNumber, const char* textureFileName)
 {
     const ModelerAPI::Material material = FetchMaterial(*model, materialNumber);
     ModelerAPI::AttributeIndex textureIndex;
     material.GetTextureIndex(textureIndex);
-    const bool hasTexture = parameters->exportTextures && textureFileName != nullptr && *textureFileName != '\0' &&
-                            textureIndex.IsValid();
-    WriteBool(hasTexture);
-    if (hasTexture) {
+    const TextureData* embedded = nullptr;
+    if (parameters->exportTextures && textureFileName != nullptr && *textureFileName != '\0' && textureIndex.IsValid())
+        embedded = textures.FirstWithModelIndex(textureIndex.GetIndex());
+    WriteBool(embedded != nullptr);
+    if (embedded != nullptr) {
         ModelerAPI::Texture texture;
         model->GetTexture(ModelerAPI::AttributeIndex(ModelerAPI::AttributeIndex::TextureIndex,
                                                      textureIndex.GetIndex(), HostAttributeQualifier),
                           &texture);
-        // The name under which the texture pass embedded the texture, when it did.
-        char name[MaterialNameSize];
-        const TextureData* embedded = textures.FirstWithModelIndex(textureIndex.GetIndex());
-        CopyUtf8Cut(embedded != nullptr ? EmbeddedName(*embedded).c_str() : textureFileName, name);
-        WriteBinUnicode(name);
+        WriteBinUnicode(EmbeddedName(*embedded).c_str());
         WriteReal(material.GetTextureRotationAngle() * DegreesPerRadian);
         WriteReal(texture.GetXSize());
         WriteReal(texture.GetYSize());

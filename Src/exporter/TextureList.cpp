@@ -116,11 +116,6 @@ const TextureData* TextureList::FirstWithFileName(const char* fileName) const
     return At(firstByFileName, fileName);
 }
 
-const TextureData* TextureList::WithEmbeddedName(const char* embeddedName) const
-{
-    return At(byEmbeddedName, embeddedName);
-}
-
 const TextureData* TextureList::FindNamedFile(const char* value) const
 {
     const TextureData* byBase = FirstWithBaseName(value);

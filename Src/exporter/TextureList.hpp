@@ -64,8 +64,6 @@ public:
     const TextureData* FirstWithModelIndex(Int32 index) const;
     const TextureData* FirstWithBaseName(const char* baseName) const;
     const TextureData* FirstWithFileName(const char* fileName) const;
-    // The entry embedded under this name (there is at most one).
-    const TextureData* WithEmbeddedName(const char* embeddedName) const;
 
     // The file that a text parameter's value names: the first entry whose base name is the value,
     // else the first whose file name is; null when the export holds no such file.

@@ -270,14 +270,39 @@ TEST_P(SaveAsTest, CancelledDialogLeavesNoFileAndKeepsAnOlderOne)
     }
 }
 
-TEST_P(SaveAsTest, SettingsThatCannotBeStoredEndTheExportAsCancelled)
+// The user confirmed: the export runs with the confirmed settings although the preferences cannot
+// keep them all (the keys before the failing one are stored, the others keep their values).
+TEST_P(SaveAsTest, ConfirmedSettingsThatCannotBeStoredAreStillExported)
 {
     LoadSmallScene();
     WriteWholeFile(Target(), "an older export");
     HostControl::InjectError("GSPref::Write:Export Scale", GSPref::StoreWriteErr);
-    EXPECT_EQ(SaveAs(Target()), APIERR_CANCEL);
-    EXPECT_EQ(ReadWholeFile(Target()), "an older export");
+    PlanSettingsDialog({{"unit", "custom"}, {"scale", "2.5"}, {"lights", "on"}}, true);
+
+    EXPECT_EQ(SaveAs(Target()), NoError);
+
+    const zelto_reader::File file = zelto_reader::ReadFile(Target().string());
+    EXPECT_EQ(file.header.unit, 6);
+    EXPECT_DOUBLE_EQ(file.header.scale, 2.5);
     EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"});
+    EXPECT_EQ(StoredInt32("Export Unit"), 6);
+    EXPECT_EQ(StoredInt32("Export Scale"), std::nullopt);
+}
+
+// A custom scale beyond what the preferences can hold is exported as typed; only its stored form
+// stops at the Int32 limit.
+TEST_P(SaveAsTest, AScaleTooLargeForThePreferencesIsExportedAsTyped)
+{
+    LoadSmallScene();
+    PlanSettingsDialog({{"unit", "custom"}, {"scale", "3000"}}, true);
+
+    ASSERT_EQ(SaveAs(Target()), NoError);
+
+    const zelto_reader::File file = zelto_reader::ReadFile(Target().string());
+    EXPECT_DOUBLE_EQ(file.header.scale, 3000.0);
+    EXPECT_DOUBLE_EQ(file.bounds.max.x, 4.0 * 3000.0);
+    EXPECT_DOUBLE_EQ(file.bounds.max.z, 3.0 * 3000.0);
+    EXPECT_EQ(StoredInt32("Export Scale"), 2147483647);
 }
 
 TEST_P(SaveAsTest, HeaderNamesTheProjectFileOrTheDefaultName)

@@ -101,12 +101,14 @@ struct Coordinates {
     static double Length(double length) { return length * Scale; }
 };
 
-// A texture record the settings should produce: its MIME text, its embedded name and, for a library
-// file kept as stored, the file whose bytes it carries.
+// A texture record the settings should produce: its MIME text, its embedded name (which is also the
+// name it was asked for: no two files of the fixture share a base name), for a library file kept as
+// stored the file whose bytes it carries, and for a file found by a parameter's value that value.
 struct ExpectedTexture {
     std::string mime;
     std::string name;
     std::string storedFile;
+    std::string searchedFor;
 };
 
 bool HasBaseName(const std::vector<ExpectedTexture>& textures, const std::string& baseName)
@@ -132,9 +134,26 @@ void AddLibraryPicture(std::vector<ExpectedTexture>& textures, const Combination
     if (HasBaseName(textures, BaseOf(value)))
         return;  // a file of that base name is embedded already
     if (c.originalTextures)
-        textures.push_back({mime, file, file});
+        textures.push_back({mime, file, file, value});
     else
-        textures.push_back({"image/jpeg", BaseOf(file) + ".jpg", ""});
+        textures.push_back({"image/jpeg", BaseOf(file) + ".jpg", "", value});
+}
+
+// What a Cinema 4D shader record carries for a value under the texture key: the first file whose
+// base name is the value, else the first whose file name is, else the file that the value's own
+// library search embedded; a value none of these names stays as it is.
+std::string ExpectedFileValue(const std::vector<ExpectedTexture>& textures, const std::string& value)
+{
+    for (const ExpectedTexture& texture : textures)
+        if (SameText(texture.name.substr(0, texture.name.rfind('.')), value))
+            return texture.name;
+    for (const ExpectedTexture& texture : textures)
+        if (SameText(texture.name, value))
+            return texture.name;
+    for (const ExpectedTexture& texture : textures)
+        if (!texture.searchedFor.empty() && SameText(texture.searchedFor, value))
+            return texture.name;
+    return value;
 }
 
 // The fixture's textures section for a combination, from the rules of the three texture runs.
@@ -144,10 +163,10 @@ std::vector<ExpectedTexture> ExpectedTextures(const Combination& c)
     if (c.materialType >= 2 && c.textures) {
         // "Oak" has a library picture of its size; "Tiles" has none.
         if (c.originalTextures)
-            textures.push_back({"image/png", "oak.png", "oak.png"});
+            textures.push_back({"image/png", "oak.png", "oak.png", ""});
         else
-            textures.push_back({"image/jpeg", "Oak.jpg", ""});
-        textures.push_back({"image/jpeg", "Tiles.jpg", ""});
+            textures.push_back({"image/jpeg", "Oak.jpg", "", ""});
+        textures.push_back({"image/jpeg", "Tiles.jpg", "", ""});
     }
     if (c.materialType == 3) {
         AddLibraryPicture(textures, c, "stone.png", "stone.png", "image/png");
@@ -156,8 +175,8 @@ std::vector<ExpectedTexture> ExpectedTextures(const Combination& c)
     }
     if (c.lights) {
         // The invalid element's light and the sun light name files that must stay out.
-        textures.push_back({"image/hdri", "dusk.hdr", "dusk.hdr"});
-        textures.push_back({"image/ies", "spot.ies", "spot.ies"});
+        textures.push_back({"image/hdri", "dusk.hdr", "dusk.hdr", "dusk.hdr"});
+        textures.push_back({"image/ies", "spot.ies", "spot.ies", "spot.ies"});
     }
     return textures;
 }
@@ -269,7 +288,8 @@ protected:
     void CheckLights(const zelto_reader::File& file, const Combination& c) const;
     void CheckCameras(const zelto_reader::File& file, const Combination& c) const;
     void CheckParameters(const std::vector<zelto_reader::ExtraParameter>& written,
-                         const ZeltoHost::ParameterListData& given, const char* textureKey) const;
+                         const ZeltoHost::ParameterListData& given, const char* textureKey,
+                         const std::vector<ExpectedTexture>* replacedFrom) const;
 
     API_3DProjectionInfo view{};
     Coordinates at;
@@ -282,7 +302,8 @@ void ExportRoundTripTest::CheckFrame(const zelto_reader::File& file, const Combi
     EXPECT_DOUBLE_EQ(file.header.scale, Scale);
     EXPECT_FALSE(file.header.direct);
 
-    // Only vertices that a convex polygon of a valid element names count.
+    // Only vertices that a convex polygon of a valid element names count, whatever its number of
+    // corners (the fixture has a two-corner ring that reaches the top of the box).
     zelto_reader::Point3 low{1e11, 1e11, 1e11};
     zelto_reader::Point3 high{-1e11, -1e11, -1e11};
     for (std::size_t e : ValidElements())
@@ -533,10 +554,12 @@ void ExportRoundTripTest::CheckInternalShaders(const zelto_reader::File& file, c
     }
 }
 
-// Names upper-cased, type codes and payloads as given; a text under the key names a texture record
-// (for lights, whose records replace nothing, the value itself must be that record's name).
+// Names upper-cased, type codes and payloads as given. A text under the key is replaced from the
+// embedded files when replacedFrom is given (materials); otherwise (lights, whose records replace
+// nothing) it stays as it is and must itself name a texture record.
 void ExportRoundTripTest::CheckParameters(const std::vector<zelto_reader::ExtraParameter>& written,
-                                          const ZeltoHost::ParameterListData& given, const char* textureKey) const
+                                          const ZeltoHost::ParameterListData& given, const char* textureKey,
+                                          const std::vector<ExpectedTexture>* replacedFrom) const
 {
     ASSERT_EQ(written.size(), given.size());
     for (std::size_t i = 0; i < given.size(); ++i) {
@@ -555,10 +578,14 @@ void ExportRoundTripTest::CheckParameters(const std::vector<zelto_reader::ExtraP
                 EXPECT_DOUBLE_EQ(record.number, parameter.number);
                 break;
             case 2:
-                if (Upper(Text(parameter.name)).find(textureKey) != std::string::npos)
-                    EXPECT_GE(record.textureIndex, 0) << "\"" << record.text << "\" names no texture record";
-                else
+                if (Upper(Text(parameter.name)).find(textureKey) == std::string::npos) {
                     EXPECT_EQ(record.text, Text(parameter.text));
+                } else if (replacedFrom != nullptr) {
+                    EXPECT_EQ(record.text, ExpectedFileValue(*replacedFrom, Text(parameter.text)));
+                } else {
+                    EXPECT_EQ(record.text, Text(parameter.text));
+                    EXPECT_GE(record.textureIndex, 0) << "\"" << record.text << "\" names no texture record";
+                }
                 break;
             case 3:
                 EXPECT_EQ(record.rows, parameter.dimension1);
@@ -585,9 +612,11 @@ void ExportRoundTripTest::CheckCinemaShaders(const zelto_reader::File& file, con
         return;
     }
     ASSERT_EQ(file.cinemaShaders.size(), model.materials.size());
+    const std::vector<ExpectedTexture> textures = ExpectedTextures(c);
     for (std::size_t i = 0; i < model.materials.size(); ++i) {
         SCOPED_TRACE("Cinema 4D shader " + std::to_string(i));
-        CheckParameters(file.cinemaShaders[i].parameters, model.materials[i].extraParameters, "C4D_SHIMAGE_FILE");
+        CheckParameters(file.cinemaShaders[i].parameters, model.materials[i].extraParameters, "C4D_SHIMAGE_FILE",
+                        &textures);
     }
 }
 
@@ -634,7 +663,7 @@ void ExportRoundTripTest::CheckLights(const zelto_reader::File& file, const Comb
             EXPECT_DOUBLE_EQ(written.minDistance, Coordinates::Length(light.minDistance));
             EXPECT_DOUBLE_EQ(written.maxDistance, Coordinates::Length(light.maxDistance));
             EXPECT_DOUBLE_EQ(written.distanceFalloff, light.distanceFalloff);
-            CheckParameters(written.parameters, light.extraParameters, "C4D_PHO_FILE");
+            CheckParameters(written.parameters, light.extraParameters, "C4D_PHO_FILE", nullptr);
         }
     }
     EXPECT_EQ(file.lights.size(), next);

@@ -62,8 +62,10 @@ ZeltoHost::ParameterData TextArray(const std::string& name, Int32 rows, Int32 co
 
 class ExtraParameterTest : public EngineTest {
 protected:
-    // The records of one material's extra parameters, read back from a material type 3 export.
-    std::vector<zelto_reader::ExtraParameter> ExportParameters(std::vector<ZeltoHost::ParameterData> parameters)
+    // A material type 3 export of one material with these extra parameters, the model's textures
+    // exported or not, and library pictures kept as stored or made JPEGs.
+    zelto_reader::File ExportMaterial(std::vector<ZeltoHost::ParameterData> parameters, bool exportTextures = false,
+                                      bool originalTextures = true)
     {
         ZeltoHost::MaterialData material;
         material.name = "Shader";
@@ -71,13 +73,59 @@ protected:
         model.materials = {material};
         Settings settings;
         settings.materialType = 3;
+        settings.exportTextures = exportTextures;
         Store(settings);
+        GSPref::IRoot* root = nullptr;
+        if (GSPref::OpenRootKey(0, &root) != NoError)
+            throw std::runtime_error("no preference root");
+        root->WriteBool(WRL::REG_Folder, WRL::REG_TexCompress, originalTextures);
+        GSPref::CloseRootKey(root);
         const zelto_reader::File file = Export();
         if (file.cinemaShaders.size() != 1)
             throw std::runtime_error("not one Cinema 4D shader record");
-        return file.cinemaShaders[0].parameters;
+        return file;
     }
+
+    // The records of one material's extra parameters, read back from a material type 3 export.
+    std::vector<zelto_reader::ExtraParameter> ExportParameters(std::vector<ZeltoHost::ParameterData> parameters)
+    {
+        return ExportMaterial(std::move(parameters)).cinemaShaders[0].parameters;
+    }
+
+    // A model texture of the picture's pixels, which the texture pass can encode.
+    void AddTexture(const char* name, const TestPictures::ArgbPicture& picture)
+    {
+        ZeltoHost::TextureData texture;
+        texture.name = name;
+        texture.pixelWidth = picture.width;
+        texture.pixelHeight = picture.height;
+        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
+            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
+        model.textures.push_back(texture);
+    }
+
+    // A library picture (library item type 11) holding the picture as PNG.
+    void AddLibraryPicture(const char* documentName, const char* fileName, const TestPictures::ArgbPicture& picture)
+    {
+        library.WriteFile(fileName, TestPictures::EncodePng(picture));
+        ZeltoHost::HostLibPart part;
+        part.typeID = 11;
+        part.documentName = documentName;
+        part.fileName = fileName;
+        part.location = IO::Location(library.PathOf(fileName).c_str());
+        project.AddLibPart(part);
+    }
+
+    TemporaryFolder library;
 };
+
+std::vector<std::string> EmbeddedNames(const zelto_reader::File& file)
+{
+    std::vector<std::string> names;
+    for (const zelto_reader::Texture& texture : file.textures)
+        names.push_back(texture.name);
+    return names;
+}
 
 // Files as the texture pass embeds them: (index, file name, base name, extension).
 struct Embedded {
@@ -232,58 +280,60 @@ TEST_F(ExtraParameterTest, OnlyValuesUnderTheKeyAreLookedUp)
 }
 
 // The values under the key name files as the texture pass embedded them: model textures by their
-// base name, a library picture that became a JPEG by the name it was asked for.
+// base name or file name, a library picture that became a JPEG by the name it was asked for.
 TEST_F(ExtraParameterTest, ValuesUnderTheKeyNameTheEmbeddedFiles)
 {
     const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
-    for (const char* name : {"Wood", "Wood"}) {
-        ZeltoHost::TextureData texture;
-        texture.name = name;
-        texture.pixelWidth = picture.width;
-        texture.pixelHeight = picture.height;
-        for (std::size_t at = 0; at + 3 < picture.argb.size(); at += 4)
-            texture.pixels.push_back({picture.argb[at], picture.argb[at + 1], picture.argb[at + 2], picture.argb[at + 3]});
-        model.textures.push_back(texture);
-    }
-    TemporaryFolder library;
-    library.WriteFile("tiles.png", TestPictures::EncodePng(picture));
-    ZeltoHost::HostLibPart part;
-    part.typeID = 11;
-    part.documentName = "tiles.png";
-    part.fileName = "tiles.png";
-    part.location = IO::Location(library.PathOf("tiles.png").c_str());
-    project.AddLibPart(part);
-    ZeltoHost::MaterialData material;
-    material.name = "Floor";
-    material.extraParameters = {Text("C4D_SHIMAGE_FILE", "WOOD"), Text("C4D_SHIMAGE_FILE_BUMP", "wood_1.JPG"),
-                                Text("c4d_shimage_file_3", "tiles.png"), Text("Label", "tiles.png")};
-    model.materials = {material};
-    Settings settings;
-    settings.materialType = 3;
-    settings.exportTextures = true;
-    Store(settings);
-    GSPref::IRoot* root = nullptr;
-    ASSERT_EQ(GSPref::OpenRootKey(0, &root), NoError);
-    root->WriteBool(WRL::REG_Folder, WRL::REG_TexCompress, false);  // library pictures become JPEGs
-    GSPref::CloseRootKey(root);
+    AddTexture("Wood", picture);
+    AddTexture("Wood", picture);
+    AddLibraryPicture("tiles.png", "tiles.png", picture);
 
-    const zelto_reader::File file = Export();
+    const zelto_reader::File file =
+        ExportMaterial({Text("C4D_SHIMAGE_FILE", "WOOD"), Text("C4D_SHIMAGE_FILE_BUMP", "wood.JPG"),
+                        Text("c4d_shimage_file_3", "tiles.png"), Text("Label", "tiles.png")},
+                       true, false);  // library pictures become JPEGs
 
-    std::vector<std::string> embedded;
-    for (const zelto_reader::Texture& texture : file.textures)
-        embedded.push_back(texture.name);
-    EXPECT_EQ(embedded, (std::vector<std::string>{"Wood.jpg", "Wood_1.jpg", "tiles.jpg"}));
-    ASSERT_EQ(file.cinemaShaders.size(), 1u);
+    EXPECT_EQ(EmbeddedNames(file), (std::vector<std::string>{"Wood.jpg", "Wood_1.jpg", "tiles.jpg"}));
     const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].text, "Wood.jpg");
     EXPECT_EQ(records[0].textureIndex, 0);
-    EXPECT_EQ(records[1].text, "Wood_1.jpg");
-    EXPECT_EQ(records[1].textureIndex, 1);
+    EXPECT_EQ(records[1].text, "Wood.jpg");
+    EXPECT_EQ(records[1].textureIndex, 0);
     EXPECT_EQ(records[2].text, "tiles.jpg");
     EXPECT_EQ(records[2].textureIndex, 2);
     EXPECT_EQ(records[3].text, "tiles.png");
     EXPECT_FALSE(Logged("cannot found C4D texture"));
+}
+
+// A value's base name or file name decides before the name the library was searched with: "sky"
+// names the embedded sky.png although a search for "sky" found clouds.png by its document name. A
+// value that no name resolves is completed only with the file its own search found: wood.png, never
+// searched for because the model texture wood is embedded already, is kept as it is (and logged)
+// instead of naming that unrelated texture.
+TEST_F(ExtraParameterTest, AValueNamesTheFileItsNamesResolveToAndOnlyItsOwnSearchCompletesIt)
+{
+    const TestPictures::ArgbPicture picture = TestPictures::MakeColourBlocks(2);
+    AddTexture("wood", picture);
+    AddLibraryPicture("sky", "clouds.png", picture);
+    AddLibraryPicture("sky.png", "sky.png", picture);
+    AddLibraryPicture("wood.png", "wood.png", picture);
+    AddLibraryPicture("Evening", "dusk.png", picture);
+
+    const zelto_reader::File file =
+        ExportMaterial({Text("C4D_SHIMAGE_FILE", "sky"), Text("C4D_SHIMAGE_FILE_2", "sky.png"),
+                        Text("C4D_SHIMAGE_FILE_3", "wood.png"), Text("C4D_SHIMAGE_FILE_4", "Evening")},
+                       true);
+
+    EXPECT_EQ(EmbeddedNames(file), (std::vector<std::string>{"wood.jpg", "clouds.png", "sky.png", "dusk.png"}));
+    const std::vector<zelto_reader::ExtraParameter>& records = file.cinemaShaders[0].parameters;
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].text, "sky.png");
+    EXPECT_EQ(records[1].text, "sky.png");
+    EXPECT_EQ(records[2].text, "wood.png");
+    EXPECT_EQ(records[2].textureIndex, -1);
+    EXPECT_EQ(records[3].text, "dusk.png");
+    EXPECT_TRUE(Logged("cannot found C4D texture:\twood.png"));
 }
 
 TEST(ExtraParameterKeyTest, TheKeyIsSearchedInTheUpperCasedName)
@@ -295,9 +345,9 @@ TEST(ExtraParameterKeyTest, TheKeyIsSearchedInTheUpperCasedName)
     EXPECT_FALSE(WRL::NamesEmbeddedFile("C4D_SHIMAGE_FILE", WRL::NoTextureKey));
 }
 
-// A value resolves by base name first, then by file name, then by the name it is embedded under,
-// then by its own base name; letter case never counts.
-TEST(ExtraParameterLookupTest, AValueResolvesToTheEmbeddedNameOfTheFileItNames)
+// A value resolves by base name first, then by file name, letter case disregarded; nothing else
+// about names resolves it: neither the name a file is embedded under nor the value's own base name.
+TEST(ExtraParameterLookupTest, AValueResolvesByBaseNameThenByFileName)
 {
     const WRL::TextureList list = ListOf({
         {1, "wood.jpg", "wood", "jpg"},            // wood.jpg
@@ -316,16 +366,14 @@ TEST(ExtraParameterLookupTest, AValueResolvesToTheEmbeddedNameOfTheFileItNames)
         {"wood", "wood.jpg"},
         {"WOOD", "wood.jpg"},
         {"wood.jpg", "wood.jpg"},          // the file name of the first entry
-        {"wood_1.jpg", "wood_1.jpg"},      // the embedded name
-        {"WOOD_1.JPG", "wood_1.jpg"},
-        {"tiles.png", "tiles.jpg"},        // the picture asked for, embedded as JPEG
         {"roof", "roof.tif"},              // a base name wins over a file name
-        {"stone.tif", "roof.tif"},         // the file name wins over the value's base name
+        {"stone.tif", "roof.tif"},
         {"light.IES", "light.ies"},
         {"Brick_1", "Brick_1.jpg"},
+        {"wood_1.jpg", "(none)"},          // only the name it is embedded under
+        {"wood.png", "(none)"},            // only a base name of an entry
+        {"tiles.png", "(none)"},           // not searched for in this list
         {"Brick", "(none)"},
-        {"wood.jpeg2", "(none)"},          // an extension of more than four characters stays
-        {"marble.png", "(none)"},
         {"", "(none)"},
     };
     for (const Case& c : cases)
@@ -333,10 +381,11 @@ TEST(ExtraParameterLookupTest, AValueResolvesToTheEmbeddedNameOfTheFileItNames)
     EXPECT_EQ(Resolved(WRL::TextureList(), "wood"), "(none)");
 }
 
-// The library finds a file by its document name too. The name the texture pass searched with leads
-// to the file it embedded, before any rule on names, whatever the letter case; a name that found
-// nothing, or one noted again later, changes nothing.
-TEST(ExtraParameterLookupTest, AValueThatTheLibraryWasSearchedWithResolvesToTheFileFound)
+// The library finds a file by its document name too. A value that the names leave unresolved leads
+// to the file that the texture pass embedded when it searched the library with that very value,
+// whatever the letter case; the names decide first, and a name that found nothing, or one noted
+// again later, changes nothing.
+TEST(ExtraParameterLookupTest, AValueTheNamesLeaveUnresolvedLeadsToTheFileItsSearchFound)
 {
     WRL::TextureList list;
     list.NoteSearchedName("ignored");  // no entry yet
@@ -346,6 +395,8 @@ TEST(ExtraParameterLookupTest, AValueThatTheLibraryWasSearchedWithResolvesToTheF
     list.Add(-1, "dusk.hdr", "dusk", "hdr");
     list.NoteSearchedName("Evening");  // a model texture's base name already
     list.NoteSearchedName("evening SKY");
+    list.Add(-1, "clouds.png", "clouds", "png");
+    list.NoteSearchedName("sky.png");
 
     const struct {
         const char* value;
@@ -353,8 +404,9 @@ TEST(ExtraParameterLookupTest, AValueThatTheLibraryWasSearchedWithResolvesToTheF
     } cases[] = {
         {"Evening sky", "sky.jpg"},
         {"EVENING SKY", "sky.jpg"},
-        {"Evening", "dusk.hdr"},      // searched for dusk.hdr: the search comes first
-        {"sky", "sky.jpg"},           // the other rules stay
+        {"Evening", "Evening.jpg"},  // its base name names a file: the search does not count
+        {"sky.png", "clouds.png"},
+        {"sky", "sky.jpg"},
         {"Morning sky", "(none)"},
         {"ignored", "(none)"},
     };

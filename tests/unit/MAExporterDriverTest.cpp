@@ -8,6 +8,7 @@
 #include <string>
 
 #include "BM.hpp"
+#include "DGSettingsDialogScript.hpp"
 #include "HostControl.hpp"
 #include "MAExporterTest.hpp"
 
@@ -114,6 +115,27 @@ TEST_F(EngineDriverTest, TheSaveAsRoadRunsTheExportWithTheStoredSettings)
     const Outcome outcome = Run(false, [](WRL::MAExporter& exporter) { exporter.ExportScene(); });
     EXPECT_EQ(outcome.kind, Outcome::Kind::Completed);
     EXPECT_EQ(zelto_reader::ReadFile(TargetPath()).counts.objects, 1);
+}
+
+// Confirmed settings that the preferences cannot keep are exported all the same, and the failed
+// store is logged with the key it stopped at; a cancelled dialog still ends the export as a cancel.
+TEST_F(EngineDriverTest, TheSaveAsRoadExportsConfirmedSettingsThatCannotBeStored)
+{
+    AddElement(1);
+    HostControl::InjectError("GSPref::Write:Export Unit", -1);
+    std::string error;
+    ASSERT_TRUE(ScriptSettingsDialog({{"unit", "custom"}, {"scale", "7.5"}}, true, &error)) << error;
+
+    const Outcome outcome = Run(false, [](WRL::MAExporter& exporter) { exporter.ExportScene(); });
+
+    ASSERT_EQ(outcome.kind, Outcome::Kind::Completed);
+    EXPECT_DOUBLE_EQ(zelto_reader::ReadFile(TargetPath()).header.scale, 7.5);
+    EXPECT_TRUE(Logged("Cannot store the export setting \"Export Unit\""));
+    EXPECT_TRUE(Logged("could not all be stored; exporting with them"));
+
+    ASSERT_TRUE(ScriptSettingsDialog({}, false, &error)) << error;
+    EXPECT_EQ(Run(false, [](WRL::MAExporter& exporter) { exporter.ExportScene(); }).kind,
+              Outcome::Kind::Cancelled);
 }
 
 // Every combination of the settings that decide passes, a model with and without textures, and

@@ -2,6 +2,7 @@
 // texture coordinates and material positions.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "HostControl.hpp"
@@ -80,6 +81,42 @@ TEST_F(EnginePolygonsTest, MaterialPositionsNameTheShaderRecords)
     ASSERT_EQ(file.polygons.size(), 2u);
     EXPECT_EQ(file.polygons[0].materialPosition, -1);
     EXPECT_EQ(file.polygons[1].materialPosition, 2);
+}
+
+// The material is read only for a polygon that gives a record: a failing material read of a polygon
+// whose convex polygons are all left out does not end the export.
+TEST_F(EnginePolygonsTest, APolygonWithoutExportedConvexPolygonsReadsNoMaterial)
+{
+    AddMaterials(2);
+    AddElement(1, {MakeBody({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, {{{1, 2}}, {{1, 2, 3}}, {{3}, {1, 2, 9}}}, 2)});
+    for (const Int32 polygon : {1, 3}) {
+        ZeltoHost::ModelFault fault;
+        fault.read = ZeltoHost::ModelRead::MaterialIndex;
+        fault.element = 1;
+        fault.body = 1;
+        fault.item = polygon;
+        model.faults.push_back(fault);
+    }
+
+    const zelto_reader::File file = Export();
+
+    ASSERT_EQ(file.polygons.size(), 1u);
+    EXPECT_EQ(file.polygons[0].materialPosition, 1);
+}
+
+// The host material index - 1 is computed without overflow: for the smallest index it is a position
+// that the record's Int32 cannot hold, which fails the export and is logged instead of going out as
+// another number.
+TEST_F(EnginePolygonsTest, AMaterialIndexWhosePositionDoesNotFitTheRecordFailsTheExport)
+{
+    AddElement(1, {SquareBody(0, 0, 0, std::numeric_limits<Int32>::min())});
+
+    const Outcome outcome = Run();
+
+    EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+    EXPECT_EQ(outcome.code, -7003);
+    EXPECT_TRUE(Logged("The material position -2147483649 does not fit the file format"));
+    EXPECT_FALSE(window.IsOpen());
 }
 
 TEST_F(EnginePolygonsTest, TextureCoordinatesNearZeroAreZeroAndUnreadableOnesTooAtThatPolygon)

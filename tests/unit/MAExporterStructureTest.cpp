@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "BM.hpp"
 #include "HostControl.hpp"
@@ -52,15 +53,36 @@ TEST_F(EngineStructureTest, AModelWithoutValidElementsGivesTheInvertedBox)
     }
 }
 
-// Only the corners of exported convex polygons count: an unused vertex, the corners of a two-corner
-// sliver and a ring that names a vertex the body does not have all stay out of the box.
-TEST_F(EngineStructureTest, TheBoundsHoldOnlyCornersOfExportedConvexPolygons)
+// Every corner of every convex polygon counts, whatever its number of corners: a vertex that only a
+// two-corner ring or a one-corner ring uses reaches the box (scaled like any other), while an unused
+// vertex and a corner that names no vertex of the body stay out.
+TEST_F(EngineStructureTest, TheBoundsHoldTheCornersOfConvexPolygonsOfAnySize)
 {
-    AddElement(1, {MakeBody({{0, 0, 0}, {4, 0, 0}, {4, 2, 1}, {50, 50, 50}, {-90, -90, -90}},
-                            {{{1, 2, 3}}, {{3, 5}}, {{1, 2, 9}}})});
-    const zelto_reader::File file = Export();
-    ExpectPoint(file.bounds.min, 0, 0, 0);
-    ExpectPoint(file.bounds.max, 4, 2, 1);
+    Settings settings;
+    settings.scale = 2.0;
+    Store(settings);
+    const std::vector<ModelerAPI::Vertex> vertices = {{0, 0, 0}, {4, 0, 0}, {4, 2, 1}, {1, 1, 9}, {-3, 5, -2},
+                                                      {50, 50, 50}};
+    const struct {
+        const char* title;
+        std::vector<std::vector<std::vector<Int32>>> polygons;
+        zelto_reader::Point3 min;
+        zelto_reader::Point3 max;
+    } cases[] = {
+        {"a triangle alone", {{{1, 2, 3}}}, {0, 0, 0}, {8, 4, 2}},
+        {"a two-corner ring reaching z = 9", {{{1, 2, 3}}, {{3, 4}}}, {0, 0, 0}, {8, 4, 18}},
+        {"a one-corner ring beside a triangle", {{{1, 2, 3}, {5}}}, {-6, 0, -4}, {8, 10, 2}},
+        {"corners beyond the body", {{{1, 2, 3}}, {{4, 9}}, {{0, 5, -1}}}, {-6, 0, -4}, {8, 10, 18}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        model.elements.clear();
+        project.elements.clear();
+        AddElement(1, {MakeBody(vertices, c.polygons)});
+        const zelto_reader::File file = Export();
+        ExpectPoint(file.bounds.min, c.min.x, c.min.y, c.min.z);
+        ExpectPoint(file.bounds.max, c.max.x, c.max.y, c.max.z);
+    }
 }
 
 // Scale and offset apply alike to bounds, points and placements: X and Y get the offset before

@@ -196,18 +196,22 @@ TEST_F(MaterialsTest, MaterialsOfOneNameShareAShaderPosition)
     EXPECT_DOUBLE_EQ(file.rgbShaders[1].color.green, 1.0);  // a merged material still has its own record
 }
 
-// Material numbers beyond 16 bits are still found: their polygons take the merged position.
-TEST_F(MaterialsTest, MaterialNumbersAboveThirtyTwoThousandAreFound)
+// The material list holds material numbers in 16 bits: a material numbered above 32767 is not found
+// by its number, so its polygons take its own record's position even when it was merged into an
+// earlier material of its name; up to 32767 the merged position counts.
+TEST_F(MaterialsTest, MaterialNumbersAboveThirtyTwoThousandKeepTheirOwnPosition)
 {
     constexpr Int32 materialCount = 32770;
-    for (Int32 number = 1; number <= materialCount; ++number)
-        AddMaterial(number == materialCount ? "Material 1" : "Material " + std::to_string(number));
-    AddSquaresOf({materialCount, 32768, 1});
+    for (Int32 number = 1; number <= materialCount; ++number) {
+        const bool merged = number == 32767 || number == materialCount;
+        AddMaterial(merged ? "Material 1" : "Material " + std::to_string(number));
+    }
+    AddSquaresOf({materialCount, 32768, 32767, 1});
 
     const zelto_reader::File file = Export();
 
     EXPECT_EQ(file.counts.rgbShaders, materialCount);
-    EXPECT_EQ(MaterialPositions(file), (std::vector<Int32>{0, 32767, 0}));
+    EXPECT_EQ(MaterialPositions(file), (std::vector<Int32>{32769, 32767, 0, 0}));
 }
 
 // Material type 1 writes the RGB run only, 2 adds the internal run and 3 the Cinema 4D run; each run
@@ -303,8 +307,9 @@ TEST_F(MaterialsTest, InternalShadersCarryTheMaterialsValues)
 }
 
 // With textures exported, the texture block names the texture as the texture pass embedded it (its
-// unique name), or by the name the pass gave it when it has no record; sizes go out unscaled and
-// the rotation in degrees. A texture number the pass did not name gives no block.
+// unique name); sizes go out unscaled and the rotation in degrees. A texture that got no record has
+// no block, also when a later texture took the name it would have had; a texture number the pass
+// did not name gives no block either.
 TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
 {
     AddTexture("Wood");
@@ -313,13 +318,15 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
     second.ySize = 0.25;
     second.bumpMapPattern = true;
     second.mirroredInY = true;
-    AddTexture("Stone").pixels.clear();  // cannot be encoded: named, but no record
+    AddTexture("NoPixels").pixels.clear();  // cannot be encoded: named NoPixels.jpg, but no record
+    AddTexture("NoPixels.png");             // embedded as NoPixels.jpg
     ZeltoHost::MaterialData& wood = AddMaterial("Wood");
     wood.textureIndex = 2;
     wood.textureRotationAngle = 0.5;
-    AddMaterial("Stone").textureIndex = 3;
+    AddMaterial("Blank").textureIndex = 3;
     AddMaterial("Lost").textureIndex = 9;
     AddMaterial("Plain");
+    AddMaterial("Painted").textureIndex = 4;
     Settings settings;
     settings.materialType = 2;
     settings.exportTextures = true;
@@ -328,9 +335,10 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
 
     const zelto_reader::File file = Export();
 
-    ASSERT_EQ(file.textures.size(), 2u);
+    ASSERT_EQ(file.textures.size(), 3u);
     EXPECT_EQ(file.textures[1].name, "Wood_1.jpg");
-    ASSERT_EQ(file.internalShaders.size(), 4u);
+    EXPECT_EQ(file.textures[2].name, "NoPixels.jpg");
+    ASSERT_EQ(file.internalShaders.size(), 5u);
     const zelto_reader::InternalShader& shader = file.internalShaders[0];
     ASSERT_TRUE(shader.hasTexture);
     EXPECT_EQ(shader.textureName, "Wood_1.jpg");
@@ -342,11 +350,12 @@ TEST_F(MaterialsTest, InternalShadersNameTheirTextureAsItWasEmbedded)
     EXPECT_FALSE(shader.transparentPattern);
     EXPECT_FALSE(shader.mirroredX);
     EXPECT_TRUE(shader.mirroredY);
-    ASSERT_TRUE(file.internalShaders[1].hasTexture);
-    EXPECT_EQ(file.internalShaders[1].textureName, "Stone.jpg");
-    EXPECT_EQ(file.internalShaders[1].textureIndex, -1);
+    EXPECT_FALSE(file.internalShaders[1].hasTexture) << "the texture that got no record";
     EXPECT_FALSE(file.internalShaders[2].hasTexture);
     EXPECT_FALSE(file.internalShaders[3].hasTexture);
+    ASSERT_TRUE(file.internalShaders[4].hasTexture);
+    EXPECT_EQ(file.internalShaders[4].textureName, "NoPixels.jpg");
+    EXPECT_EQ(file.internalShaders[4].textureIndex, 2);
 }
 
 // The file stays walkable: the opener is written with 0 as the largest index, every material still

@@ -196,6 +196,21 @@ TEST_F(ParametersTest, StoredValuesOutOfRangeAreBroughtBackIntoIt)
     }
 }
 
+// A stored scale of 0 or below would collapse or mirror the building: it loads as the default.
+TEST_F(ParametersTest, AStoredScaleOfZeroOrBelowLoadsAsTheDefault)
+{
+    const struct {
+        Int32 stored;
+        double loaded;
+    } cases[] = {{1, 0.000001}, {2500000, 2.5}, {Int32Max, 2147.483647}, {0, 100.0}, {-1, 100.0},
+                 {-1500000, 100.0}, {Int32Min, 100.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Store("Export Scale", c.stored);
+        EXPECT_EQ(WRL::MAParameters(false, IO::Name()).scale, c.loaded);
+    }
+}
+
 TEST_F(ParametersTest, AKeyOfTheWrongTypeOrAFailedReadGivesThatKeysDefault)
 {
     Store("Export Scale", true);      // a bool where the millionths belong

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -312,7 +314,7 @@ TEST_F(SettingsDialogTest, ATypedScaleBelowTheSinglePrecision9Point9999WarnsAndI
     };
     const std::vector<Case> cases = {
         {"5", true, 5.0},
-        {"-1", true, -1.0},
+        {"0.000001", true, 0.000001},     // the smallest scale with a stored form above 0
         {"9.9998998", true, 9.9998998},
         {"9.9998999", false, 9.9998999},  // above 9.9999 in single precision, below it in double
         {"9.9999", false, 9.9999},
@@ -331,36 +333,50 @@ TEST_F(SettingsDialogTest, ATypedScaleBelowTheSinglePrecision9Point9999WarnsAndI
     }
 }
 
-TEST_F(SettingsDialogTest, AScaleThePreferencesCannotHoldKeepsTheDialogOpen)
+// A scale of 0 or below, or one so small that its stored form is 0, would collapse or mirror the
+// building: typing it warns, and OK beeps and leaves the dialog open for a correction. The user then
+// cancels here, and nothing changes.
+TEST_F(SettingsDialogTest, AScaleThatWouldCollapseOrMirrorTheBuildingKeepsTheDialogOpen)
 {
-    struct Case {
-        const char* typed;
-        bool storable;
-    };
-    const std::vector<Case> cases = {
-        {"2147.4836", true}, {"-2147.4836", true}, {"2147.4837", false}, {"-2147.4837", false}, {"1e300", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const char* typed : {"0", "-1", "-2147.4837", "1e-7", "0.00000099"}) {
+        SCOPED_TRACE(typed);
         Recorder().Clear();
         WRL::MAParameters settings(false, IO::Name());
         const double scaleBefore = settings.scale;
         const Int32 unitBefore = settings.unit;
         const std::optional<Int32> storedBefore = StoredInt32(WRL::REG_Scale);
-        const bool confirmed = Show(settings, {Action::SetValue(19, 6), Action::Type(18, c.typed)});
-        EXPECT_EQ(confirmed, c.storable);
-        if (c.storable) {
-            EXPECT_EQ(settings.scale, std::strtod(c.typed, nullptr));
-            EXPECT_EQ(StoredInt32(WRL::REG_Scale), static_cast<Int32>(std::trunc(settings.scale * 1e6)));
-            continue;
-        }
-        // OK beeps and stays; the user then cancels, and nothing changes.
+
+        EXPECT_FALSE(Show(settings, {Action::SetValue(19, 6), Action::Type(18, typed)}));
+
+        EXPECT_EQ(UnitWarnings(), 1);
         EXPECT_EQ(Shown().result, 2);
         EXPECT_EQ(Shown().notes, std::vector<std::string>{"the dialog stayed open after a click on item 1"});
         EXPECT_EQ(Recorder().beeps, 1);
         EXPECT_EQ(settings.scale, scaleBefore);
         EXPECT_EQ(settings.unit, unitBefore);
         EXPECT_EQ(StoredInt32(WRL::REG_Scale), storedBefore);
+    }
+}
+
+// A scale too large for the stored form is taken as typed: OK closes the dialog, the record (and so
+// the export) holds the typed scale, and only the stored form stops at the Int32 limit.
+TEST_F(SettingsDialogTest, AScaleTooLargeForThePreferencesIsTakenAsTypedAndStoredAtTheLimit)
+{
+    const struct {
+        const char* typed;
+        Int32 stored;
+    } cases[] = {{"2147.4837", std::numeric_limits<Int32>::max()}, {"1e300", std::numeric_limits<Int32>::max()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Recorder().Clear();
+        WRL::MAParameters settings(false, IO::Name());
+
+        ASSERT_TRUE(Show(settings, {Action::SetValue(19, 6), Action::Type(18, c.typed)}));
+
+        EXPECT_EQ(Shown().result, 1);
+        EXPECT_EQ(Recorder().beeps, 0);
+        EXPECT_EQ(settings.scale, std::strtod(c.typed, nullptr));
+        EXPECT_EQ(StoredInt32(WRL::REG_Scale), c.stored);
     }
 }
 

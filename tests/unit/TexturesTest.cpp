@@ -300,27 +300,23 @@ TEST_F(EngineTexturesTest, ALibraryPictureNamedByALightIsAJpegUnlessOriginalsAre
     }
 }
 
-// No pixel map, no pixel memory, pixels that do not fill the map, an encoder that fails: that
-// texture gets no record, the others do, the failure is logged and nothing is left allocated.
+// Pixels that do not make the texture's picture, or an encoder that fails: that texture gets no
+// record, the others do, the failure is logged and nothing is left allocated.
 TEST_F(EngineTexturesTest, ATextureThatCannotBeEncodedIsLeftOutAndTheExportGoesOn)
 {
     StoreTextures(TextureSettings());
     const struct {
         const char* what;
         const char* point;
-        bool shortPixels;
-    } cases[] = {{"no pixel map", "GXCreateGSPixMap", false},
-                 {"no pixel memory", "GXGetGSPixMapBaseAddr", false},
-                 {"too few pixels", nullptr, true},
-                 {"no JPEG", "GX::Image::Encode", false}};
+        std::size_t pixelsLeft;  // of the first texture's 64
+    } cases[] = {{"too few pixels", nullptr, 63}, {"no pixels", nullptr, 0}, {"no JPEG", "GX::Image::Encode", 64}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         model.textures.clear();
         log.clear();
         AddTexture("First", TestPictures::MakeColourBlocks(4));
         AddTexture("Second", TestPictures::MakeColourBlocks(4));
-        if (c.shortPixels)
-            model.textures[0].pixels.pop_back();
+        model.textures[0].pixels.resize(c.pixelsLeft);
         HostControl::ClearFailures();
         if (c.point != nullptr)
             HostControl::InjectError(c.point, -108, 0, 1);
@@ -331,6 +327,37 @@ TEST_F(EngineTexturesTest, ATextureThatCannotBeEncodedIsLeftOutAndTheExportGoesO
         EXPECT_EQ(EmbeddedNames(file), std::vector<std::string>{"Second.jpg"});
         EXPECT_EQ(file.counts.textures, 1);
         EXPECT_TRUE(Logged("Texture 1 (First.jpg)"));
+        EXPECT_EQ(BMLiveBlockCount(), blocksBefore);
+        EXPECT_EQ(GXLiveGSPixMapCount(), 0);
+    }
+}
+
+// A host that cannot make the pixel map of a texture, or give its pixel memory, fails the export:
+// nothing reaches the target, the cause is logged and nothing is left allocated.
+TEST_F(EngineTexturesTest, AHostThatCannotMakeATexturesPixelMapFailsTheExport)
+{
+    StoreTextures(TextureSettings());
+    AddTexture("First", TestPictures::MakeColourBlocks(4));
+    AddTexture("Second", TestPictures::MakeColourBlocks(4));
+    const struct {
+        const char* point;
+        const char* logged;
+    } cases[] = {{"GXCreateGSPixMap", "Texture 2 (Second.jpg): no pixel map from the host"},
+                 {"GXGetGSPixMapBaseAddr", "Texture 2 (Second.jpg): no pixel memory from the host"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.point);
+        log.clear();
+        HostControl::ClearFailures();
+        HostControl::InjectError(c.point, -108, 1, 1);
+        const Int64 blocksBefore = BMLiveBlockCount();
+
+        const Outcome outcome = Run();
+
+        EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+        EXPECT_EQ(outcome.code, -7003);
+        EXPECT_TRUE(Logged(c.logged));
+        EXPECT_FALSE(std::filesystem::exists(TargetPath()));
+        EXPECT_FALSE(window.IsOpen());
         EXPECT_EQ(BMLiveBlockCount(), blocksBefore);
         EXPECT_EQ(GXLiveGSPixMapCount(), 0);
     }
@@ -474,7 +501,6 @@ TEST(TextureListTest, LookupsAnswerTheFirstMatchingEntry)
     EXPECT_EQ(textures.FirstWithModelIndex(3), nullptr);
     EXPECT_EQ(textures.FirstWithBaseName("WOOD"), &textures[0]);
     EXPECT_EQ(textures.FirstWithFileName("WOOD.JPG"), &textures[2]);
-    EXPECT_EQ(textures.WithEmbeddedName("WOOD_1.JPG"), &textures[2]);
     EXPECT_TRUE(textures.HasBaseName("Oak"));
     EXPECT_FALSE(textures.HasBaseName("pine"));
     // A value that is one entry's file name and an earlier entry's base name: the base name wins.
