@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "HostTestFiles.hpp"
 #include "ModuleFixture.hpp"
 #include "ZeltoReader.hpp"
 
@@ -21,12 +22,6 @@ namespace fs = std::filesystem;
 fs::path SampleScene()
 {
     return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "house" / "house.json";
-}
-
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string Quoted(const std::string& text)
