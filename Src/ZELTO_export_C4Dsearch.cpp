@@ -1,12 +1,10 @@
 #include "ZELTO_export_C4Dsearch.hpp"
 
-#include "ACAPinc.h"
 #include "DGFileDialog.hpp"
 #include "FileTypeManager.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "PathHelpers.hpp"
-#include "RS.hpp"
 #include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_PreferenceRoot.hpp"
 #include "ZELTO_export_Resources.hpp"
@@ -22,13 +20,6 @@ constexpr bool ApplicationIsBundle = true;
 
 // The string read of the stored location: an absent key is a failed read, so the user is asked.
 constexpr Int32 ReadModeFailWhenAbsent = 0;
-
-GS::UniString CommentText(Int32 item)
-{
-    GS::UniString text;
-    RSGetIndString(&text, WRL::LocalizedCommentStringTable, item, ACAPI_GetOwnResModule(), 0);
-    return text;
-}
 
 // An application that was moved or removed since it was stored counts as unknown.
 bool IsApplicationThere(const IO::Location& location)
@@ -104,8 +95,8 @@ bool MASearch::GetOpenFile(IO::Location* location)
 {
     if (location == nullptr)
         return false;
-    const GS::UniString applicationText = CommentText(App);
-    const GS::UniString browseText = CommentText(BrowseC4d);
+    const GS::UniString applicationText = ReadResourceString(LocalizedCommentStringTable, App);
+    const GS::UniString browseText = ReadResourceString(LocalizedCommentStringTable, BrowseC4d);
 
     // The manager owns the added type; it must outlive the dialog.
     FTM::FileTypeManager manager(applicationText.ToUtf8().c_str());
