@@ -2,39 +2,24 @@
 // and that each launch is collected once.
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <string>
 #include <vector>
 
 #include "HostControl.hpp"
 #include "LaunchServiceHost.hpp"
 #include "PlatformServices.hpp"
-
-extern char** environ;
+#include "ProgramLaunch.hpp"
 
 namespace {
 
 using Arguments = std::vector<std::string>;
 
 // Starts the service as a caller of the platform would and gives its exit status (-1: not started).
+// The service is a script, so it runs wherever the test runs, an emulator or not.
 int Launch(const Arguments& arguments)
 {
-    const char* program = PlatformOpenCommandPath();
-    if (program == nullptr)
-        return -1;
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (posix_spawn(&child, program, nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    int status = -1;
+    return RunProgramAndWait(PlatformOpenCommandPath(), arguments, &status) ? status : -1;
 }
 
 class LaunchServiceTest : public ::testing::Test {
