@@ -51,7 +51,7 @@ protected:
             << error;
         host->Project().currentWindow = APIWind_FloorPlanID;
         UseDocumentsFolder(root / "Documents");
-        fs::create_directories(Application("Maxon") / "Contents");
+        fs::create_directories(Application("Studio") / "Contents");
     }
 
     void TearDown() override
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(AllModules, DirectExportTest, ::testing::ValuesIn(Built
 
 TEST_P(DirectExportTest, TheFirstExportAsksForCinema4DOnceTheNextGoesStraightToTheLaunch)
 {
-    DGScriptedUser::PlanFilePick(Application("Maxon").string());
+    DGScriptedUser::PlanFilePick(Application("Studio").string());
     ASSERT_EQ(ExportDirectly(), NoError);
 
     EXPECT_EQ(host->Project().currentWindow, APIWind_3DModelID) << "the host switched from the floor plan to 3D";
@@ -119,7 +119,7 @@ TEST_P(DirectExportTest, TheFirstExportAsksForCinema4DOnceTheNextGoesStraightToT
     EXPECT_EQ(file.header.apiVersion, GetParam());
     EXPECT_EQ(file.counts.objects, 2);
     EXPECT_EQ(EntriesOf(ExportFolder()), std::vector<std::string>{"House.Zelto"}) << "no temporary file stays";
-    EXPECT_EQ(Launched(), std::vector<Arguments>{LaunchOf(Application("Maxon"), ExportFile())});
+    EXPECT_EQ(Launched(), std::vector<Arguments>{LaunchOf(Application("Studio"), ExportFile())});
     EXPECT_EQ(TimesShown(FinishNotice), 1u);
     EXPECT_EQ(TimesShown(PlugInNotice), 1u) << "no importer plug-in lies beside this Cinema 4D";
     EXPECT_EQ(ZeltoHost::HostModel::LiveAttributeReaders(), 0);
@@ -130,14 +130,14 @@ TEST_P(DirectExportTest, TheFirstExportAsksForCinema4DOnceTheNextGoesStraightToT
     EXPECT_EQ(FileDialogsShown(), 1u);
     EXPECT_EQ(Recorder().CountOf("ACAPI_Window_ChangeWindow"), 0u) << "the 3D window is current already";
     EXPECT_EQ(Launched().size(), 2u);
-    EXPECT_EQ(Launched().back(), LaunchOf(Application("Maxon"), ExportFile()));
+    EXPECT_EQ(Launched().back(), LaunchOf(Application("Studio"), ExportFile()));
 }
 
 TEST_P(DirectExportTest, AfterForgettingTheNextExportAsksAgain)
 {
     EXPECT_EQ(Forget(), NoError) << "nothing stored is forgotten already";
 
-    DGScriptedUser::PlanFilePick(Application("Maxon").string());
+    DGScriptedUser::PlanFilePick(Application("Studio").string());
     ASSERT_EQ(ExportDirectly(), NoError);
     EXPECT_EQ(Forget(), NoError);
 
@@ -168,7 +168,7 @@ TEST_P(DirectExportTest, ACancelLeavesAnOlderExportAsItWasAndLaunchesNothing)
         fs::create_directories(ExportFolder());
         WriteWholeFile(ExportFile(), "an older export");
         if (c.pick)
-            DGScriptedUser::PlanFilePick(Application("Maxon").string());
+            DGScriptedUser::PlanFilePick(Application("Studio").string());
         host->Process().CancelAtPoll(c.cancelAtPoll);
         EXPECT_EQ(ExportDirectly(), APIERR_CANCEL);
         EXPECT_EQ(ReadWholeFile(ExportFile()), "an older export");
@@ -192,7 +192,7 @@ TEST_P(DirectExportTest, TheLaunchGetsEachPathAsOneExactArgumentAndRunsNothing)
         std::string project;      // the project file's name
     };
     const Case cases[] = {
-        {"blanks", "My Documents", "Maxon Cinema 4D R26", "My House.pln"},
+        {"blanks", "My Documents", "Studio Cinema 4D R26", "My House.pln"},
         {"a double quote and a dollar", "Docs \"" + injectedHere + "\"", "C4D $HOME", "House \"$(touch pwned)\".pln"},
         {"backquotes and backslashes", "Docs `id`", "C4D \\ back", "House `touch pwned` \\ end.pln"},
         {"a newline", "Docs\nnext line", "C4D\nR26", "House; rm -rf x.pln"},
@@ -221,7 +221,7 @@ TEST_P(DirectExportTest, TheLaunchGetsEachPathAsOneExactArgumentAndRunsNothing)
 
 TEST_P(DirectExportTest, AFailedLaunchShowsAnErrorInsteadOfTheFinishNoticeAndKeepsTheFile)
 {
-    DGScriptedUser::PlanFilePick(Application("Maxon").string());
+    DGScriptedUser::PlanFilePick(Application("Studio").string());
     HostControl::InjectError("LaunchService", 1);
     EXPECT_EQ(ExportDirectly(), APIERR_GENERAL);
 
@@ -253,13 +253,13 @@ TEST_P(DirectExportTest, TheNoticesFollowTheirKeysAndThePlugIn)
         SCOPED_TRACE(c.name);
         DGScriptedUser::Reset();
         fs::remove_all(root / "Apps");
-        fs::create_directories(Application("Maxon") / "Contents");
+        fs::create_directories(Application("Studio") / "Contents");
         if (c.plugInInstalled)
-            InstallPlugIn("Maxon");
+            InstallPlugIn("Studio");
         GSPref::IRoot* preferences = nullptr;
         ASSERT_EQ(GSPref::OpenRootKey(GSPref::UserDomain, &preferences), NoError);
         preferences->WriteBool("Zelto", "Not Show Finish dialog", c.finishSilenced);
-        preferences->WriteString("Zelto", "C4D Path", GS::UniString::FromUtf8(Application("Maxon").string()));
+        preferences->WriteString("Zelto", "C4D Path", GS::UniString::FromUtf8(Application("Studio").string()));
         GSPref::CloseRootKey(preferences);
 
         ASSERT_EQ(ExportDirectly(), NoError);
@@ -291,7 +291,7 @@ TEST_P(DirectExportTest, HostFailuresReturnTheirErrorAndWriteNothing)
             HostControl::InjectError(c.failingCall, c.expected);
         else
             host->Project().specialFolders[DirectExportFolder] = IO::Location((root / "missing" / "deeper").c_str());
-        DGScriptedUser::PlanFilePick(Application("Maxon").string());
+        DGScriptedUser::PlanFilePick(Application("Studio").string());
         EXPECT_EQ(ExportDirectly(), c.expected);
         EXPECT_EQ(host->Project().currentWindow == APIWind_3DModelID, c.windowSwitched);
         EXPECT_FALSE(fs::exists(ExportFolder()) && !EntriesOf(ExportFolder()).empty());
@@ -307,7 +307,7 @@ TEST_P(DirectExportTest, HostFailuresReturnTheirErrorAndWriteNothing)
 TEST_P(DirectExportTest, AnUntitledProjectExportsToTheDefaultName)
 {
     host->Project().info.location = IO::Location();
-    DGScriptedUser::PlanFilePick(Application("Maxon").string());
+    DGScriptedUser::PlanFilePick(Application("Studio").string());
     ASSERT_EQ(ExportDirectly(), NoError);
     const zelto_reader::File file = zelto_reader::ReadFile(ExportFile("Untitled.Zelto").string());
     EXPECT_EQ(file.header.projectName, "Untitled");

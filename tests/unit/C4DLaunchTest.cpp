@@ -50,7 +50,7 @@ TEST_F(C4DLaunchTest, EveryPathReachesTheOpenCommandAsOneExactArgument)
         std::string file;
     };
     const Case cases[] = {
-        {"blanks", "/Applications/Maxon Cinema 4D/Cinema 4D.app", "/Users/me/Documents/Zelto Export/My House.Zelto"},
+        {"blanks", "/Applications/Studio Cinema 4D/Cinema 4D.app", "/Users/me/Documents/Zelto Export/My House.Zelto"},
         {"quotes and shell characters", "/Apps/\"C4D\" $(touch pwned) `id`.app", "/Files/a\\b $HOME ';' | & >x.Zelto"},
         {"a newline", "/Apps/line\nbreak.app", "/Files/first\nsecond.Zelto"},
         {"non-ASCII", "/Programme/Cinéma 4D 日本.app", "/Dokumente/Grüße Haus.Zelto"},

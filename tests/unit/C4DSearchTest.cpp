@@ -26,7 +26,7 @@ protected:
         HostTest::SetUp();
         DGScriptedUser::Reset();
         GSPref::SetUserDataFolder(home.Path());
-        fs::create_directories(folder.PathOf("Maxon/Cinema 4D.app/Contents"));
+        fs::create_directories(folder.PathOf("Studio/Cinema 4D.app/Contents"));
         fs::create_directories(folder.PathOf("Other/Cinema 4D.app/Contents"));
     }
     void TearDown() override
@@ -37,7 +37,7 @@ protected:
         HostTest::TearDown();
     }
 
-    std::string Application(const char* which = "Maxon") const
+    std::string Application(const char* which = "Studio") const
     {
         return folder.PathOf(std::string(which) + "/Cinema 4D.app");
     }

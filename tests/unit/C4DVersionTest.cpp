@@ -15,7 +15,7 @@ namespace {
 std::string Plist(const std::string& dictionary)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<!DOCTYPE plist SYSTEM \"PropertyList-1.0.dtd\">\n"
            "<plist version=\"1.0\">\n<dict>\n" +
            dictionary + "\n</dict>\n</plist>\n";
 }
