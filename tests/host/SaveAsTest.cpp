@@ -1,11 +1,8 @@
 // The host's 3D save-as through the add-on's handler, end to end with every built module: the file
 // that a confirmed export leaves, what a cancel or a failure leaves (nothing new, and an older file
 // at the target untouched), the project name in the header, and the settings menu command.
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
