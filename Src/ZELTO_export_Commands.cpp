@@ -1,19 +1,13 @@
 #include "ZELTO_export_Commands.hpp"
 
 #include <cstring>
-#include <exception>
-#include <memory>
 
 #include "EnvironmentWrappers.hpp"
-#include "Exp.hpp"
-#include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "MAExporter.hpp"
-#include "Model.hpp"
-#include "RS.hpp"
-#include "Sight.hpp"
-#include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Dialog.hpp"
+#include "ZELTO_export_DirectExport.hpp"
+#include "ZELTO_export_ExportRun.hpp"
 #include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_Resources.hpp"
 #include "ZELTO_export_Updater.hpp"
@@ -25,29 +19,6 @@ constexpr Int32 DirectExportItem = 1;
 constexpr Int32 ForgetCinema4DItem = 3;
 constexpr Int32 ExportSettingsItem = 4;
 constexpr Int32 UpdateCheckItem = 6;
-
-// The 3D model of one export, filled from a sight with the current attribute set. The reader is
-// declared first so that it outlives the model that was filled with it.
-class FilledModel {
-public:
-    // Throws GS::GeneralException when the host cannot fill the model: an empty model would be
-    // exported as if the building were empty.
-    explicit FilledModel(GS::SharedPtr<Modeler::Sight> sight)
-        : attributeReader(ACAPI_Attribute_GetCurrentAttributeSetReader())
-    {
-        const GSErrCode result = EXPGetModel(sight, &model, attributeReader.get());
-        if (result != NoError) {
-            LogMessageDebug("Zelto_export:: EXPGetModel failed #%s\n", ErrID_To_Name(result));
-            throw GS::GeneralException("EXPGetModel failed", __FILE__, __LINE__, result);
-        }
-    }
-
-    ModelerAPI::Model* Get() { return &model; }
-
-private:
-    std::unique_ptr<Modeler::IAttributeReader> attributeReader;
-    ModelerAPI::Model model;
-};
 
 // The host's project information; the record's four pointers are the caller's to delete.
 class ProjectInfo {
@@ -65,13 +36,6 @@ public:
 
     API_ProjectInfo record;
 };
-
-GS::UniString CommentText(Int32 item)
-{
-    GS::UniString text;
-    RSGetIndString(&text, WRL::LocalizedCommentStringTable, item, ACAPI_GetOwnResModule(), 0);
-    return text;
-}
 
 // Runs one export of the save-as road; the engine (and with it the writer) is gone when this returns.
 // A run that does not complete leaves the target as it was: the writer removes its temporary file.
@@ -101,7 +65,7 @@ int EditExportSettings()
 
 void GetACFileName(IO::Name& name)
 {
-    const IO::Name defaultName(CommentText(WRL::C4DFileName));
+    const IO::Name defaultName(WRL::ReadResourceString(WRL::LocalizedCommentStringTable, WRL::C4DFileName));
     name.Clear();
     ProjectInfo project;
     if (Environment::Project(&project.record) != NoError) {
@@ -120,22 +84,7 @@ int StartExport(const API_IOParams* io, GS::SharedPtr<Modeler::Sight> sight)
         LogMessageDebug("Zelto_export:: StartExport() without a target file or a 3D sight\n");
         return APIERR_GENERAL;
     }
-    try {
-        RunSaveAsExport(io, sight);
-        return NoError;
-    } catch (const WRL::Cancel&) {
-        return APIERR_CANCEL;
-    } catch (const GS::GSException& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s (%d)\n", exception.GetName(),
-                        static_cast<int>(exception.GetErrorCode()));
-        return APIERR_GENERAL;
-    } catch (const std::exception& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s\n", exception.what());
-        return APIERR_GENERAL;
-    } catch (...) {
-        LogMessageDebug("Zelto_export:: Export failed\n");
-        return APIERR_GENERAL;
-    }
+    return RunExportForHost([&] { RunSaveAsExport(io, sight); });
 }
 
 int MenuCommandHandler(const API_MenuParams* params)
@@ -146,9 +95,9 @@ int MenuCommandHandler(const API_MenuParams* params)
                     params->menuItemRef.itemIndex);
     switch (params->menuItemRef.itemIndex) {
         case DirectExportItem:
+            return ExportToCinema4D();
         case ForgetCinema4DItem:
-            // The direct export and forgetting the Cinema 4D location join here.
-            return NoError;
+            return ForgetCinema4DLocation();
         case ExportSettingsItem:
             return EditExportSettings();
         case UpdateCheckItem:

@@ -17,11 +17,16 @@ MAResource::MAResource()
 // The members go in reverse order of declaration: the tables last first.
 MAResource::~MAResource() = default;
 
-void MAResource::GetString(GS::Array<GS::UniString>* table, int listId, int item) const
+GS::UniString ReadResourceString(Int32 listId, Int32 item)
 {
     GS::UniString text;
     RSGetIndString(&text, static_cast<GSResID>(listId), item, ACAPI_GetOwnResModule(), 0);
-    table->Push(text);
+    return text;
+}
+
+void MAResource::GetString(GS::Array<GS::UniString>* table, int listId, int item) const
+{
+    table->Push(ReadResourceString(listId, item));
 }
 
 void MAResource::LoadTable(GS::Array<GS::UniString>* table, int listId, int lastItem) const

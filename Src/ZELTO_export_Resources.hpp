@@ -100,6 +100,9 @@ constexpr Int32 LoadedElementItems = SaveCamera3D;
 constexpr Int32 LoadedProgressItems = SaveIES;
 constexpr Int32 LoadedUpdateItems = NoConnection;
 
+// One item of the add-on's own string list; empty when the list or the item is missing.
+GS::UniString ReadResourceString(Int32 listId, Int32 item);
+
 // The string tables of one export run. Position 0 of each table is empty, position i holds item i.
 class MAResource {
 public:

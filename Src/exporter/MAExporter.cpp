@@ -10,6 +10,7 @@
 #include "LogHelpers.hpp"
 #include "MAWriter.hpp"
 #include "Progress.hpp"
+#include "ZELTO_export_C4Dsearch.hpp"
 #include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Parameters.hpp"
 #include "ZELTO_export_Resources.hpp"
@@ -29,6 +30,7 @@ MAExporter::MAExporter(ModelerAPI::Model* model, const API_IOParams* io, bool di
     ioParams = *io;
     parameters = std::make_unique<MAParameters>(direct, projectName);
     resource = std::make_unique<MAResource>();
+    search = std::make_unique<MASearch>();
     writer = MakeWriter();
 }
 
@@ -37,6 +39,7 @@ MAExporter::~MAExporter()
 {
     writer.reset();
     resource.reset();
+    search.reset();
     parameters.reset();
 }
 

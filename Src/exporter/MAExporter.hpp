@@ -47,6 +47,7 @@ namespace WRL {
 struct TextureFileLibrary;
 class MAParameters;
 class MAResource;
+class MASearch;
 class MAWriter;
 
 class MAExporter {
@@ -58,7 +59,11 @@ public:
 
     // The host's save-as: the settings dialog, then the export. Not confirmed: WRL::Cancel.
     void ExportScene();
-    // The menu's export to Cinema 4D.
+    // The menu's export to Cinema 4D: the application (asked for when none is known; not found:
+    // WRL::Cancel), the export, Cinema 4D started on the closed file, the finish notice and, when the
+    // importer plug-in is missing, the direct-export notice. When Cinema 4D cannot be started an error
+    // alert comes instead of the finish notice, the file stays, and GS::GeneralException (-7003)
+    // follows the plug-in check.
     void ExportDirect();
     // The pass driver.
     void MainExporter();
@@ -88,6 +93,7 @@ public:
 private:
     std::unique_ptr<MAWriter> MakeWriter();
     bool RunSettingsDialog();
+    void ShowLaunchFailure() const;
     const GS::UniString& ProgressText(Int32 item) const;
 
     // Before the process window opens.
@@ -169,6 +175,7 @@ private:
     ModelerAPI::Model* model;  // not owned
     std::unique_ptr<MAResource> resource;
     std::unique_ptr<MAWriter> writer;
+    std::unique_ptr<MASearch> search;
     std::unique_ptr<MAParameters> parameters;
     GS::Array<GS::UniString> textureNames;  // position = model texture index - 1
     IO::Location textureFolder;

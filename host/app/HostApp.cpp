@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "HostReportWindow.hpp"
+#include "LaunchServiceHost.hpp"
 
 namespace ZeltoHost {
 
@@ -140,7 +141,9 @@ GSErrCode HostApp::InvokeMenuCommand(short menuListId, Int32 itemIndex)
     API_MenuParams params{};
     params.menuItemRef.menuResID = menuListId;
     params.menuItemRef.itemIndex = itemIndex;
-    return handler(&params);
+    const GSErrCode result = handler(&params);
+    LaunchService::CollectLaunches();
+    return result;
 }
 
 GSErrCode HostApp::SaveAs3D(const IO::Location& target)

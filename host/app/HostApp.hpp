@@ -67,7 +67,8 @@ public:
     APIIOCommandProc* FileTypeHandler(UInt32 refCon) const;
     APIMenuCommandProc* MenuHandler(short menuListId) const;
 
-    // Calls the menu handler installed for the list with the item (from 1).
+    // Calls the menu handler installed for the list with the item (from 1); then the programs the
+    // command launched are in the recorder.
     GSErrCode InvokeMenuCommand(short menuListId, Int32 itemIndex);
 
     // The host's 3D save-as into the add-on's file type (reference SaveAsFileTypeRef): the handler

@@ -35,6 +35,21 @@ std::string StaticTexts(const DGItemStates& items)
     return texts;
 }
 
+// "file dialog TITLE (filters): picked PATH", or cancelled, with the reason when a pick was refused.
+void PrintFileDialogs(std::FILE* out)
+{
+    for (const DGFileDialogRecord& dialog : DGScriptedUser::FileDialogTranscript()) {
+        std::string filters;
+        for (const std::string& filter : dialog.filters)
+            filters += (filters.empty() ? "" : ", ") + filter;
+        std::string outcome = dialog.picked ? "picked " + QuotedForDisplay(dialog.path) : "cancelled";
+        for (const std::string& note : dialog.notes)
+            outcome += " (" + note + ")";
+        std::fprintf(out, "file dialog %s (%s): %s\n", QuotedForDisplay(dialog.title).c_str(),
+                     filters.empty() ? "all files" : filters.c_str(), outcome.c_str());
+    }
+}
+
 void PrintDialogs(std::FILE* out)
 {
     for (const DGDialogRecord& dialog : DGScriptedUser::Transcript()) {
@@ -97,6 +112,7 @@ std::string QuotedForDisplay(const std::string& text)
 void PrintUserSightings(std::FILE* out)
 {
     const HostControl::Recorder& record = HostControl::TheRecorder();
+    PrintFileDialogs(out);
     PrintDialogs(out);
     PrintAlerts(out, record);
     PrintLaunches(out, record);

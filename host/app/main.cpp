@@ -6,8 +6,8 @@
 //   zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
 //              [--cancel-at-poll K]
 //       load the scene into the host, then save its 3D window in the add-on's file type as FILE
-//   zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
-//              [--cancel-at-poll K]
+//   zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel] [--dialog ok|cancel]
+//              [--set NAME=VALUE]... [--cancel-at-poll K] [--launch-fails]
 //       load the scene (when given) into the host, then choose item ITEM of the add-on's menu
 //       (1 export to Cinema 4D, 3 forget the Cinema 4D location, 4 export settings, 6 update check)
 //
@@ -19,9 +19,14 @@
 //                       material-type, textures, original-textures, texture-quality, lights, cameras,
 //                       current-camera, unit, scale, use-offset (switches take 0 or 1)
 //   --cancel-at-poll K  the user presses cancel in the process window at its K-th cancel poll
+// Options of menu only:
+//   --pick PATH|cancel  what the user picks in the file dialog that asks where Cinema 4D is (default:
+//                       cancel, so nothing is picked without being asked for)
+//   --launch-fails      the system cannot start Cinema 4D: the launch service exits with status 1
 // The export draws the process window on stderr, prints the handler's result by name and, after a
-// successful export, a summary of the file. A menu command prints the dialogs and alerts the user saw,
-// the programs launched and the web pages opened, then the handler's result by name.
+// successful export, a summary of the file. A menu command prints the file dialogs, dialogs and alerts
+// the user saw, the programs launched and the web pages opened, then the handler's result by name and,
+// after the export to Cinema 4D, the path and a summary of the file it handed over.
 // Exit status: 0 success, 1 cancelled, 2 any other error.
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +37,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "DGScriptedUser.hpp"
 #include "DGSettingsDialogScript.hpp"
 #include "ExportSummary.hpp"
 #include "GSPrefHost.hpp"
@@ -66,8 +72,8 @@ void PrintUsage()
                  "usage: zelto-host [--api N] register [--all]\n"
                  "       zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
                  "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n"
-                 "       zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--dialog ok|cancel]\n"
-                 "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n");
+                 "       zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel]\n"
+                 "                  [--dialog ok|cancel] [--set NAME=VALUE]... [--cancel-at-poll K] [--launch-fails]\n");
 }
 
 bool ParseInteger(const std::string& text, int* value)
@@ -169,7 +175,12 @@ struct ExportOptions {
 struct MenuOptions {
     SessionOptions session;
     int item = 0;
+    std::string pick;  // empty: the user cancels the file dialog
+    bool launchFails = false;
 };
+
+constexpr int DirectExportItem = 1;
+constexpr const char* CancelAnswer = "cancel";
 
 std::string DefaultHomeFolder()
 {
@@ -302,6 +313,31 @@ int RunExport(int version, const ExportOptions& options)
 
 // ---- menu -------------------------------------------------------------------------------------------
 
+// How the user answers the file dialog, and whether the system can start programs.
+void PlanMenuAnswers(const MenuOptions& options)
+{
+    if (options.pick.empty())
+        DGScriptedUser::PlanFileCancel();
+    else
+        DGScriptedUser::PlanFilePick(AbsolutePath(options.pick));
+    if (options.launchFails)
+        HostControl::InjectError("LaunchService", 1);
+}
+
+// The export to Cinema 4D hands its file over as the launch's last argument; that is the file to
+// summarise, when it was written.
+int PrintHandedOverFile()
+{
+    const auto& launches = HostControl::TheRecorder().launchedCommands;
+    if (launches.empty() || launches.back().empty())
+        return ExitSuccess;
+    const std::string& file = launches.back().back();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return ExitSuccess;
+    return PrintSummary(file);
+}
+
 int RunMenu(int version, const MenuOptions& options)
 {
     using namespace ZeltoHost;
@@ -314,10 +350,13 @@ int RunMenu(int version, const MenuOptions& options)
     }
 
     HostControl::TheRecorder().keepCalls = false;  // the sightings are kept apart from the calls
+    PlanMenuAnswers(options);
     const GSErrCode result = host.InvokeMenuCommand(host.Menus().front().menuListId, options.item);
     host.Process().DrawBarOn(nullptr);
     PrintUserSightings(stdout);
     std::printf("result: %s\n", HostErrorName(result).c_str());
+    if (options.item == DirectExportItem && PrintHandedOverFile() != ExitSuccess)
+        return ExitFailure;
     return ResultStatus(result);
 }
 
@@ -388,14 +427,23 @@ bool ParseMenuOptions(const std::vector<std::string>& words, MenuOptions* option
             return false;
         if (use == OptionUse::Taken)
             continue;
-        if (IsOperand(words[i]) && options->session.scene.empty())
+        if (words[i] == "--pick" && i + 1 < words.size()) {
+            const std::string& answer = words[++i];
+            if (answer.empty())
+                return false;
+            options->pick = answer == CancelAnswer ? std::string() : answer;
+        } else if (words[i] == "--launch-fails") {
+            options->launchFails = true;
+        } else if (IsOperand(words[i]) && options->session.scene.empty()) {
             options->session.scene = words[i];
-        else
+        } else {
             return false;
+        }
     }
     if (options->session.home.empty())
         options->session.home = DefaultHomeFolder();
-    return true;
+    // The export needs a building.
+    return options->item != DirectExportItem || !options->session.scene.empty();
 }
 
 }  // namespace

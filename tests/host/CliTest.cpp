@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "HostTestFiles.hpp"
 #include "LoopbackHttpServer.hpp"
 #include "ModuleFixture.hpp"
 #include "ZeltoReader.hpp"
@@ -25,10 +25,10 @@ fs::path SampleScene()
     return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "house" / "house.json";
 }
 
-std::string ReadWholeFile(const fs::path& path)
+// The sample's stand-in Cinema 4D, with the importer plug-in beside it.
+fs::path SampleApplication()
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "cinema4d" / "Cinema 4D.app";
 }
 
 std::string Quoted(const std::string& text)
@@ -238,6 +238,8 @@ TEST_P(CliTest, BadMenuCallsExitWithTwo)
         {"menu", "4", "--home", Home().string(), "-o", Target().string()},
         {"menu", "1", SampleScene().string(), SampleScene().string(), "--home", Home().string()},
         {"menu", "4", (root / "missing.json").string(), "--home", Home().string()},
+        {"menu", "1", "--home", Home().string()},  // the export needs a scene
+        {"menu", "1", SampleScene().string(), "--home", Home().string(), "--pick"},
     };
     for (const std::vector<std::string>& call : calls) {
         std::string text;
@@ -266,4 +268,67 @@ TEST_P(CliTest, UpdateCheckWithoutItsServerShowsTheNoConnectionAlertAndSucceeds)
               "result: NoError\n");
     EXPECT_EQ(proxy.Requests(), std::vector<std::string>{"CONNECT zelto.example:443 HTTP/1.1"})
         << "the version file is asked of the maker's server, over HTTPS only";
+}
+
+// The export to Cinema 4D of the sample: the file dialog the first time, the launch, the summary of
+// the file handed over; then the stored pick; after "forget" a cancelled dialog keeps the file.
+TEST_P(CliTest, DirectExportOfTheSampleAsksOnceLaunchesAndSummarisesTheFile)
+{
+    const std::string version = std::to_string(GetParam());
+    const fs::path exported = Home() / "Documents" / "Zelto Export" / "House.Zelto";
+    const std::string launch =
+        "launch: \"open\" \"-a\" \"" + SampleApplication().string() + "\" \"" + exported.string() + "\"\n";
+
+    const CliRun first = ZeltoHostWith({"--api", version, "menu", "1", SampleScene().string(), "--pick",
+                                        SampleApplication().string(), "--home", Home().string()});
+    ASSERT_EQ(first.status, 0) << first.out << first.err;
+    EXPECT_NE(first.out.find("file dialog \"Please locate your Cinema 4D application.\" (Cinema 4D (*.app)): picked"),
+              std::string::npos)
+        << first.out;
+    EXPECT_NE(first.out.find("dialog 32560 "), std::string::npos) << first.out;
+    EXPECT_EQ(first.out.find("dialog 32570 "), std::string::npos) << "the sample's plug-in is installed";
+    EXPECT_NE(first.out.find(launch), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("result: NoError\n" + exported.string() + ": "), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("direct export"), std::string::npos) << first.out;
+    const zelto_reader::File file = zelto_reader::ReadFile(exported.string());
+    EXPECT_EQ(file.header.projectName, "House.pln");
+    EXPECT_EQ(file.header.fileName, "House");
+
+    const CliRun stored = ZeltoHostWith({"--api", version, "menu", "1", SampleScene().string(), "--home", Home().string()});
+    ASSERT_EQ(stored.status, 0) << stored.out << stored.err;
+    EXPECT_EQ(stored.out.find("file dialog"), std::string::npos) << "the stored pick is used";
+    EXPECT_NE(stored.out.find(launch), std::string::npos) << stored.out;
+
+    const std::string before = ReadWholeFile(exported);
+    const CliRun forgot = ZeltoHostWith({"--api", version, "menu", "3", "--home", Home().string()});
+    EXPECT_EQ(forgot.status, 0) << forgot.out << forgot.err;
+    const CliRun cancelled =
+        ZeltoHostWith({"--api", version, "menu", "1", SampleScene().string(), "--home", Home().string()});
+    EXPECT_EQ(cancelled.status, 1) << cancelled.out << cancelled.err;
+    EXPECT_NE(cancelled.out.find("): cancelled\n"), std::string::npos) << cancelled.out;
+    EXPECT_NE(cancelled.out.find("result: APIERR_CANCEL\n"), std::string::npos) << cancelled.out;
+    EXPECT_EQ(cancelled.out.find("launch:"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(exported), before) << "the older export is left as it was";
+}
+
+TEST_P(CliTest, DirectExportWhoseLaunchFailsOrWhosePickIsRefused)
+{
+    const std::string version = std::to_string(GetParam());
+    const fs::path exported = Home() / "Documents" / "Zelto Export" / "House.Zelto";
+    const CliRun failed = ZeltoHostWith({"--api", version, "menu", "1", SampleScene().string(), "--pick",
+                                         SampleApplication().string(), "--home", Home().string(), "--launch-fails"});
+    EXPECT_EQ(failed.status, 2) << failed.out << failed.err;
+    EXPECT_NE(failed.out.find("alert (error) "), std::string::npos) << failed.out;
+    EXPECT_NE(failed.out.find("Cinema 4D could not be started"), std::string::npos) << failed.out;
+    EXPECT_EQ(failed.out.find("dialog 32560 "), std::string::npos) << "no finish notice";
+    EXPECT_NE(failed.out.find("result: APIERR_GENERAL\n" + exported.string() + ": "), std::string::npos)
+        << "the file stays and is summarised: " << failed.out;
+
+    const fs::path missing = root / "Nowhere" / "Cinema 4D.app";
+    const CliRun refused = ZeltoHostWith({"--api", version, "menu", "3", "--home", Home().string()});
+    ASSERT_EQ(refused.status, 0) << refused.out << refused.err;
+    const CliRun wrongPick = ZeltoHostWith({"--api", version, "menu", "1", SampleScene().string(), "--pick",
+                                            missing.string(), "--home", Home().string()});
+    EXPECT_EQ(wrongPick.status, 1) << wrongPick.out << wrongPick.err;
+    EXPECT_NE(wrongPick.out.find("cancelled (cannot pick " + missing.string()), std::string::npos) << wrongPick.out;
 }

@@ -1,11 +1,8 @@
 // The host's 3D save-as through the add-on's handler, end to end with every built module: the file
 // that a confirmed export leaves, what a cancel or a failure leaves (nothing new, and an older file
 // at the target untouched), the project name in the header, and the settings menu command.
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +10,10 @@
 #include "DGSettingsDialogScript.hpp"
 #include "GSPref.hpp"
 #include "GSPrefHost.hpp"
+#include "HostTestFiles.hpp"
 #include "ModuleFixture.hpp"
 #include "SceneLoader.hpp"
+#include "SmallProject.hpp"
 #include "ZeltoReader.hpp"
 
 namespace {
@@ -23,56 +22,6 @@ namespace fs = std::filesystem;
 
 constexpr short AddOnMenu = 32510;
 constexpr Int32 ExportSettingsItem = 4;
-
-// A small project: two stories, two layers, a wall and a chair, one material.
-constexpr const char* SmallScene = R"({
-  "project": {
-    "info": {"file": "House.pln"},
-    "window": "3d",
-    "stories": [{"index": 0, "level": 0.0, "name": "Ground floor"}, {"index": 1, "level": 3.0, "name": "First floor"}],
-    "layers": [{"index": 1, "name": "General"}, {"index": 2, "name": "Walls"}],
-    "materials": [{"index": 3, "name": "Brick", "color": [0.8, 0.2, 0.1]}],
-    "libraryParts": [{"index": 1, "type": 4, "name": "Chair", "a": 0.5, "b": 0.5,
-                      "parameters": [{"name": "ZZYZX", "number": 0.9}]}],
-    "elements": [
-      {"guid": "5A000000-0000-4000-8000-000000000001", "type": 1, "story": 0, "layer": 2},
-      {"guid": "5A000000-0000-4000-8000-000000000002", "type": 6, "story": 1, "layer": 1, "libPart": 1,
-       "position": [1.0, 1.0], "size": [0.5, 0.5], "parameters": [{"name": "ZZYZX", "number": 1.0}]}
-    ]
-  },
-  "model": {
-    "elements": [
-      {"guid": "5A000000-0000-4000-8000-000000000001",
-       "bodies": [{"vertices": [[0, 0, 0], [4, 0, 0], [4, 0, 3], [0, 0, 3]],
-                   "polygons": [{"material": 1, "corners": [1, 2, 3, 4]}]}]},
-      {"guid": "5A000000-0000-4000-8000-000000000002",
-       "bodies": [{"vertices": [[1, 1, 3], [1.5, 1, 3], [1, 1.5, 3]], "polygons": [{"material": 1, "corners": [1, 2, 3]}]}]}
-    ],
-    "materials": [{"name": "Brick", "externalReference": 3, "surfaceColor": [0.8, 0.2, 0.1]}]
-  }
-})";
-
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Names of the entries in a folder, sorted: what an export left there.
-std::vector<std::string> EntriesOf(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A value of the add-on's preference folder, read past the add-on; nullopt when it is not stored.
 std::optional<Int32> StoredInt32(const char* key)

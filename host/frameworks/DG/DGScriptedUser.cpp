@@ -24,6 +24,19 @@ std::vector<DGDialogRecord>& TheTranscript()
     return transcript;
 }
 
+// A planned answer to a file dialog; an empty path cancels.
+std::deque<std::string>& FilePlans()
+{
+    static std::deque<std::string> plans;
+    return plans;
+}
+
+std::vector<DGFileDialogRecord>& TheFileDialogTranscript()
+{
+    static std::vector<DGFileDialogRecord> transcript;
+    return transcript;
+}
+
 }  // namespace
 
 DGUserAction DGUserAction::Click(short item)
@@ -82,10 +95,27 @@ void Plan(short resourceId, DGUserScript script)
     Plans().push_back(PlannedScript{resourceId, std::move(script)});
 }
 
+void PlanFilePick(std::string path)
+{
+    FilePlans().push_back(std::move(path));
+}
+
+void PlanFileCancel()
+{
+    FilePlans().push_back(std::string());
+}
+
+const std::vector<DGFileDialogRecord>& FileDialogTranscript()
+{
+    return TheFileDialogTranscript();
+}
+
 void Reset()
 {
     Plans().clear();
     TheTranscript().clear();
+    FilePlans().clear();
+    TheFileDialogTranscript().clear();
 }
 
 const std::vector<DGDialogRecord>& Transcript()
@@ -128,4 +158,18 @@ void StoreDialogRecord(std::size_t slot, DGDialogRecord record)
 {
     if (slot < TheTranscript().size())
         TheTranscript()[slot] = std::move(record);
+}
+
+std::string TakePlannedFilePick()
+{
+    if (FilePlans().empty())
+        return std::string();
+    std::string path = std::move(FilePlans().front());
+    FilePlans().pop_front();
+    return path;
+}
+
+void StoreFileDialogRecord(DGFileDialogRecord record)
+{
+    TheFileDialogTranscript().push_back(std::move(record));
 }

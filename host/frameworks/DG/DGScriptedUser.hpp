@@ -80,6 +80,17 @@ struct DGDialogRecord {
     DGItemStates itemsAtClose;              // the items when DG_MSG_CLOSE was sent
 };
 
+// One file dialog as it was shown (DGFileDialog.hpp), in the order of opening.
+struct DGFileDialogRecord {
+    int type = 0;
+    std::string title;
+    std::vector<std::string> filters;  // as the type menu shows them
+    bool packagesShown = false;
+    bool picked = false;
+    std::string path;                // the pick, when there was one
+    std::vector<std::string> notes;  // picks the dialog did not offer, filters it did not know
+};
+
 namespace DGScriptedUser {
 
 constexpr short AnyDialog = 0;
@@ -87,7 +98,13 @@ constexpr short AnyDialog = 0;
 // The script for the next dialog of this resource id (AnyDialog: whichever opens first). Plans
 // are used up in the order they were made.
 GSROOT_DLL_EXPORT void Plan(short resourceId, DGUserScript script);
-// Forgets the plans and the transcript.
+// The user's answer to the next file dialog: pick the entry at this absolute path, or cancel. Plans
+// are used up in order; without one the user cancels.
+GSROOT_DLL_EXPORT void PlanFilePick(std::string path);
+GSROOT_DLL_EXPORT void PlanFileCancel();
+GSROOT_DLL_EXPORT const std::vector<DGFileDialogRecord>& FileDialogTranscript();
+
+// Forgets the plans and the transcripts.
 GSROOT_DLL_EXPORT void Reset();
 GSROOT_DLL_EXPORT const std::vector<DGDialogRecord>& Transcript();
 // The last dialog shown with this resource id; null when there was none.

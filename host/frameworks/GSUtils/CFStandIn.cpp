@@ -7,48 +7,22 @@
 #include <memory>
 #include <string>
 
+#include "CFObjects.hpp"
 #include "HostFailure.hpp"
 #include "PlatformServices.hpp"
 #include "UniString.hpp"
 
-struct __CFURL {
+struct __CFURL : CFStandIn::Object {
     std::string text;
 };
 
 namespace {
 
-// Every object handed out, with its reference count. Releasing anything else is a fault of the
-// caller, which the real system would crash on; the stand-in stops at once and says so.
-struct LiveObject {
-    int references = 1;
-    std::unique_ptr<__CFURL> url;
-};
-
-std::map<const void*, LiveObject>& LiveObjects()
-{
-    static std::map<const void*, LiveObject> objects;
-    return objects;
-}
-
-LiveObject& FindLive(CFTypeRef object, const char* operation)
-{
-    const auto found = LiveObjects().find(object);
-    if (found == LiveObjects().end()) {
-        std::fprintf(stderr, "%s of an object that is not alive\n", operation);
-        std::abort();
-    }
-    return found->second;
-}
-
 CFURLRef NewURL(std::string text)
 {
     auto url = std::make_unique<__CFURL>();
     url->text = std::move(text);
-    const CFURLRef handle = url.get();
-    LiveObject live;
-    live.url = std::move(url);
-    LiveObjects().emplace(handle, std::move(live));
-    return handle;
+    return CFStandIn::Register(std::move(url));
 }
 
 bool IsHexDigit(char c)
@@ -157,7 +131,7 @@ CFIndex CFURLGetBytes(CFURLRef url, UInt8* buffer, CFIndex bufferLength)
 {
     if (url == nullptr)
         return -1;
-    const std::string& text = FindLive(url, "CFURLGetBytes").url->text;
+    const std::string& text = CFStandIn::FindOf<__CFURL>(url, "CFURLGetBytes").text;
     const auto length = static_cast<CFIndex>(text.size());
     if (buffer == nullptr)
         return length;
@@ -170,19 +144,13 @@ CFIndex CFURLGetBytes(CFURLRef url, UInt8* buffer, CFIndex bufferLength)
 CFTypeRef CFRetain(CFTypeRef object)
 {
     if (object != nullptr)
-        ++FindLive(object, "CFRetain").references;
+        CFStandIn::Retain(object);
     return object;
 }
 
 void CFRelease(CFTypeRef object)
 {
-    if (object == nullptr) {
-        std::fprintf(stderr, "CFRelease of a null object\n");
-        std::abort();
-    }
-    LiveObject& live = FindLive(object, "CFRelease");
-    if (--live.references == 0)
-        LiveObjects().erase(object);
+    CFStandIn::Release(object);
 }
 
 OSStatus LSOpenCFURLRef(CFURLRef url, CFURLRef* launchedURL)
@@ -191,7 +159,7 @@ OSStatus LSOpenCFURLRef(CFURLRef url, CFURLRef* launchedURL)
         *launchedURL = nullptr;
     if (url == nullptr)
         return paramErr;
-    const std::string& text = FindLive(url, "LSOpenCFURLRef").url->text;
+    const std::string& text = CFStandIn::FindOf<__CFURL>(url, "LSOpenCFURLRef").text;
     const GSErrCode planned = HostFailure::Check("LSOpenCFURLRef");
     if (planned != NoError)
         return planned;
@@ -201,5 +169,5 @@ OSStatus LSOpenCFURLRef(CFURLRef url, CFURLRef* launchedURL)
 
 Int64 CFStandInLiveObjectCount()
 {
-    return static_cast<Int64>(LiveObjects().size());
+    return CFStandIn::CountLive();
 }

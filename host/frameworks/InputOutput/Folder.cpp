@@ -1,13 +1,11 @@
 #include "Folder.hpp"
 
-#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
-#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
+#include "DirectoryEntries.hpp"
 #include "HostFailure.hpp"
 #include "SystemErrors.hpp"
 
@@ -45,31 +43,6 @@ GSErrCode LocateFolder(const Location& location, Folder::OnNotFound onNotFound)
     return MakeFolder(location.ToUtf8Path());
 }
 
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
-
-// The names of the folder's entries, sorted, without "." and "..".
-GSErrCode ReadEntryNames(const std::string& path, std::vector<std::string>* names)
-{
-    std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path.c_str()));
-    if (directory == nullptr)
-        return LastSystemError();
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(directory.get());
-        if (entry == nullptr)
-            break;
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names->push_back(name);
-    }
-    if (errno != 0)
-        return LastSystemError();
-    std::sort(names->begin(), names->end());
-    return NoError;
-}
-
 }  // namespace
 
 Folder::Folder(const Location& folderLocation, OnNotFound onNotFound) : location(folderLocation)
@@ -86,17 +59,12 @@ GSErrCode Folder::Enumerate(EnumCallBack callBack, void* userData) const
     const GSErrCode planned = HostFailure::Check("IO::Folder::Enumerate");
     if (planned != NoError)
         return planned;
-    std::vector<std::string> names;
-    const GSErrCode readResult = ReadEntryNames(location.ToUtf8Path(), &names);
+    std::vector<DirectoryEntry> entries;
+    const GSErrCode readResult = ReadDirectoryEntries(location, &entries);
     if (readResult != NoError)
         return readResult;
-    for (const std::string& entryName : names) {
-        const Name name(entryName.c_str());
-        const Location entry(location, name);
-        struct stat info {};
-        if (entry.IsEmpty() || ::lstat(entry.ToUtf8Path().c_str(), &info) != 0)
-            continue;  // gone since the folder was read, or a name the layer cannot address
-        if (!callBack(*this, name, S_ISDIR(info.st_mode), userData))
+    for (const DirectoryEntry& entry : entries) {
+        if (!callBack(*this, entry.name, entry.type == FileSystem::FolderEntry, userData))
             break;
     }
     return NoError;

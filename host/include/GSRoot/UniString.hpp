@@ -127,4 +127,12 @@ GSROOT_DLL_EXPORT std::string Utf16ToUtf8(const std::u16string& text);
 
 }  // namespace GS
 
+// Texts as keys of hash sets and maps.
+namespace std {
+template <>
+struct hash<GS::UniString> {
+    std::size_t operator()(const GS::UniString& text) const noexcept { return std::hash<std::u16string>()(text.Units()); }
+};
+}  // namespace std
+
 #endif

@@ -1,12 +1,12 @@
 // Umbrella header of the host's file layer (IO): locations and names, files, folders, the
-// file-system object, C-string buffers and the macOS bridge.
+// file-system object, the folder walk, C-string buffers and the macOS bridge.
 //
 // Every operation that reaches the system first consults HostFailure::Check at a named point, so
 // tests can make it fail with a chosen code (or throw). The points:
 //   IO::File::Locate, IO::File::Create, IO::File::IsOpenable, IO::File::Open, IO::File::Close,
 //   IO::File::ReadBin, IO::File::WriteBin, IO::File::Read, IO::File::Write, IO::File::Seek,
 //   IO::File::GetPosition, IO::File::GetDataLength, IO::File::Flush,
-//   IO::Folder::Locate, IO::Folder::Create, IO::Folder::Enumerate,
+//   IO::Folder::Locate, IO::Folder::Create, IO::Folder::Enumerate, IO::TreeEnumerator::Do,
 //   IO::fileSystem::Delete, IO::fileSystem::Rename, IO::fileSystem::Move, IO::fileSystem::Copy,
 //   IO::fileSystem::CreateFile, IO::fileSystem::CreateFolder, IO::fileSystem::GetType,
 //   IO::MacImplementationBridge::LocationToUTF8POSIXPath.
@@ -23,5 +23,6 @@
 #include "Location.hpp"
 #include "MacImplementationBridge.hpp"
 #include "RelativeLocation.hpp"
+#include "TreeEnumerator.hpp"
 
 #endif
