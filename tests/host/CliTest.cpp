@@ -1,38 +1,19 @@
 // The host application's command line, run as a program on the sample building: exit status,
 // the result line, the summary of the written file, and what a cancel or a bad call leaves.
-#include <sys/wait.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "ModuleFixture.hpp"
+#include "ProgramRunner.hpp"
+#include "SampleScene.hpp"
 #include "ZeltoReader.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The sample lies in the source tree, three folders above this file.
-fs::path SampleScene()
-{
-    return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "house" / "house.json";
-}
-
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "'" + text + "'";
-}
 
 struct CliRun {
     int status = -1;
@@ -58,18 +39,15 @@ protected:
         fs::remove_all(root, ignored);
     }
 
-    // zelto-host with the arguments (each quoted), stdout and stderr captured.
+    // zelto-host with the arguments, stdout and stderr captured.
     CliRun ZeltoHostWith(const std::vector<std::string>& arguments)
     {
-        std::string command = Quoted(std::string(ZELTO_BUILD_DIR) + "/zelto-host");
-        for (const std::string& argument : arguments)
-            command += " " + Quoted(argument);
-        command += " > " + Quoted((root / "stdout").string()) + " 2> " + Quoted((root / "stderr").string());
+        const zelto_test::ProgramOutput output = {(root / "stdout").string(), (root / "stderr").string()};
+        std::string failure;
         CliRun run;
-        const int status = std::system(command.c_str());
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.status = zelto_test::RunProgram(std::string(ZELTO_BUILD_DIR) + "/zelto-host", arguments, output, &failure);
         run.out = ReadWholeFile(root / "stdout");
-        run.err = ReadWholeFile(root / "stderr");
+        run.err = ReadWholeFile(root / "stderr") + failure;
         return run;
     }
 
