@@ -2,8 +2,10 @@
 // and fixed, so both processors must write the same bytes for the same version and settings. This
 // build's zelto-host runs under the emulator, the reference one (ZELTO_REFERENCE_HOST, built from the
 // same sources for this machine) as it is, each with a home folder of its own.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
