@@ -7,19 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${BUILD_DIR:-$root/build}
 
-packages=(cmake make g++ pkg-config binutils libgtest-dev libgmock-dev nlohmann-json3-dev
-          libcurl4-openssl-dev libpng-dev libjpeg62-turbo-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  apt_get=(apt-get)
-  [ "$(id -u)" -eq 0 ] || apt_get=(sudo apt-get)
-  "${apt_get[@]}" update -qq
-  DEBIAN_FRONTEND=noninteractive "${apt_get[@]}" install -y -qq "${missing[@]}"
-fi
+source "$root/scripts/lib/packages.sh"
+install_missing_packages cmake make g++ pkg-config binutils libgtest-dev libgmock-dev nlohmann-json3-dev \
+                         libcurl4-openssl-dev libpng-dev libjpeg62-turbo-dev
 
 cmake -S "$root" -B "$build_dir" "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

@@ -1,9 +1,6 @@
 // The host application's command line, run as a program on the sample building: exit status,
 // the result line, the summary of the written file, and what a cancel or a bad call leaves.
-#include <sys/wait.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,28 +10,13 @@
 #include "HostTestFiles.hpp"
 #include "LoopbackHttpServer.hpp"
 #include "ModuleFixture.hpp"
+#include "ProgramRunner.hpp"
+#include "SampleScene.hpp"
 #include "ZeltoReader.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The sample lies in the source tree, three folders above this file.
-fs::path SampleScene()
-{
-    return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "house" / "house.json";
-}
-
-// The sample's stand-in Cinema 4D, with the importer plug-in beside it.
-fs::path SampleApplication()
-{
-    return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "cinema4d" / "Cinema 4D.app";
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "'" + text + "'";
-}
 
 struct CliRun {
     int status = -1;
@@ -60,23 +42,16 @@ protected:
         fs::remove_all(root, ignored);
     }
 
-    // zelto-host with the arguments (each quoted) and these variables in its environment, stdout and
-    // stderr captured.
-    CliRun ZeltoHostWith(const std::vector<std::string>& arguments,
-                         const std::vector<std::pair<std::string, std::string>>& environment = {})
+    // zelto-host with the arguments and these variables in its environment, stdout and stderr captured.
+    CliRun ZeltoHostWith(const std::vector<std::string>& arguments, const zelto_test::ProgramEnvironment& environment = {})
     {
-        std::string command;
-        for (const auto& [name, value] : environment)
-            command += name + "=" + Quoted(value) + " ";
-        command += Quoted(std::string(ZELTO_BUILD_DIR) + "/zelto-host");
-        for (const std::string& argument : arguments)
-            command += " " + Quoted(argument);
-        command += " > " + Quoted((root / "stdout").string()) + " 2> " + Quoted((root / "stderr").string());
+        const zelto_test::ProgramOutput output = {(root / "stdout").string(), (root / "stderr").string()};
+        std::string failure;
         CliRun run;
-        const int status = std::system(command.c_str());
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.status = zelto_test::RunProgram(std::string(ZELTO_BUILD_DIR) + "/zelto-host", arguments, output, &failure,
+                                            environment);
         run.out = ReadWholeFile(root / "stdout");
-        run.err = ReadWholeFile(root / "stderr");
+        run.err = ReadWholeFile(root / "stderr") + failure;
         return run;
     }
 

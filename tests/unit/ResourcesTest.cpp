@@ -7,16 +7,10 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "ACAPinc.h"
+#include "ProgramRunner.hpp"
 #include "RS.hpp"
 #include "ZELTO_export_Resources.hpp"
-
-extern char** environ;
 
 namespace {
 
@@ -149,31 +143,6 @@ public:
     fs::path path;
 };
 
-// Starts program with the arguments, its output into outputFile; the exit status, -1 if it did not run.
-int RunProgram(const fs::path& program, const std::vector<std::string>& arguments, const fs::path& outputFile)
-{
-    std::vector<std::string> words = {program.string()};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1;
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 std::string ReadText(const fs::path& file)
 {
     std::ifstream input(file);
@@ -197,10 +166,10 @@ TEST(MAResource, ResourceFileWithoutProgressTextsGivesTwentyEmptyTitles)
     fs::create_symlink(ThisBinary(), program);
     const fs::path output = folder.path / "output.txt";
 
-    const int status = RunProgram(program,
-                                  {"--gtest_filter=MAResourceInOtherFolder.DISABLED_ModuleWithoutProgressTexts",
-                                   "--gtest_also_run_disabled_tests"},
-                                  output);
+    const int status = zelto_test::RunProgram(program.string(),
+                                              {"--gtest_filter=MAResourceInOtherFolder.DISABLED_ModuleWithoutProgressTexts",
+                                               "--gtest_also_run_disabled_tests"},
+                                              {output.string(), output.string()});
     const std::string text = ReadText(output);
     EXPECT_EQ(status, 0) << text;
     // A filter that matched nothing would also end well: the one test must have run and passed.
