@@ -233,6 +233,20 @@ TEST_P(SaveAsTest, ConfirmedExportReplacesAnOlderFile)
     EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"});
 }
 
+TEST_P(SaveAsTest, AnyNameThatTheSaveDialogAcceptsIsExported)
+{
+    LoadSmallScene();
+    const std::string longest = std::string(249, 'n') + ".Zelto";  // 255 bytes, the most a name holds
+    for (const std::string& name : {std::string("Plan 12:30.Zelto"), std::string("tab\there.Zelto"), longest}) {
+        SCOPED_TRACE(name);
+        fs::remove_all(Out());
+        fs::create_directories(Out());
+        ASSERT_EQ(SaveAs(Out() / name), NoError);
+        EXPECT_EQ(zelto_reader::ReadFile((Out() / name).string()).counts.objects, 2);
+        EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{name});
+    }
+}
+
 TEST_P(SaveAsTest, SettingsConfirmedInTheDialogAreStoredAndUsed)
 {
     LoadSmallScene();
