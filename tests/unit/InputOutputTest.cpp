@@ -674,6 +674,31 @@ TEST_F(InputOutputTest, CreatesEntriesAndTellsTheirTypes)
     EXPECT_FALSE(temp.Exists("g"));
 }
 
+TEST_F(InputOutputTest, ReadsAndSetsPermissionsThroughLinks)
+{
+    temp.WriteFile("f", "x");
+    ASSERT_EQ(::symlink(temp.PathOf("f").c_str(), temp.PathOf("l").c_str()), 0);
+    for (const UInt32 permissions : {0600u, 0640u, 0755u, 0u}) {
+        SCOPED_TRACE(permissions);
+        EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("l"), permissions), NoError);
+        struct stat info {};
+        ASSERT_EQ(::stat(temp.PathOf("f").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, permissions) << "the link leads to the file";
+        UInt32 read = 01000;
+        EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("l"), &read), NoError);
+        EXPECT_EQ(read, permissions);
+    }
+    UInt32 read = 0;
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("f"), 04755), IO::BadParameterErr);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("missing"), &read), IO::NotFoundErr);
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("missing"), 0644), IO::NotFoundErr);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("f"), nullptr), IO::BadParameterErr);
+    HostControl::InjectError("IO::fileSystem::SetPermissions", -4250);
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("f"), 0644), -4250);
+    HostControl::InjectError("IO::fileSystem::GetPermissions", -4251);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("f"), &read), -4251);
+}
+
 // ---- The macOS bridge and the module's own location -----------------------------------------------
 
 TEST_F(InputOutputTest, BridgeGivesPosixPathsAndFileURLs)
