@@ -82,13 +82,27 @@ void MAExporter::MainExporter()
         RunPasses();
         CompleteFile();
     } catch (const Cancel&) {
-        Progress::Close();
+        CloseProcessWindow();
         ThrowCancel();
     } catch (...) {
-        Progress::Close();
+        CloseProcessWindow();
         ThrowGeneralFailure("Export failed");
     }
-    Progress::Close();
+    // The file goes to the target last: nothing that can still fail comes after it.
+    try {
+        CloseProcessWindow();
+        writer->Publish();
+    } catch (...) {
+        ThrowGeneralFailure("Export failed");
+    }
+}
+
+// A window that the host cannot close is no reason to lose the export; it is logged.
+void MAExporter::CloseProcessWindow()
+{
+    const GSErrCode closed = Progress::Close();
+    if (closed != NoError)
+        LogMessageError("Zelto_export:: Cannot close the process window: %s\n", ErrID_To_Name(closed));
 }
 
 void MAExporter::ReadProjectOffset()
@@ -142,7 +156,7 @@ void MAExporter::RunPasses()
 void MAExporter::CompleteFile()
 {
     writer->ExportTotal(totals);
-    writer->Finish();
+    writer->CloseFile();
 }
 
 }  // namespace WRL
