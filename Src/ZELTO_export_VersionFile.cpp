@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CH.hpp"
+#include "ExceptionLog.hpp"
 
 namespace WRL {
 
@@ -37,7 +38,7 @@ MAIni::MAIni(const IO::Location& location) : file(std::make_unique<IO::File>(loc
 MAIni::~MAIni()
 {
     if (file->IsOpen())
-        file->Close();
+        RunWithoutThrowing("Cannot close the version file", [this] { file->Close(); });
 }
 
 const char* MAIni::GetString(const char* key, const char* defaultValue)

@@ -6,6 +6,7 @@
 #include <random>
 #include <unistd.h>
 
+#include "ExceptionLog.hpp"
 #include "ExportText.hpp"
 #include "File.hpp"
 #include "FileSystem.hpp"
@@ -177,20 +178,15 @@ GSErrCode PartialExportFile::MakeTemporary()
 // no later export would know the file.
 void PartialExportFile::RemoveTemporary() const
 {
-    GSErrCode result = NoError;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
-            result = IO::fileSystem.Delete(temporary);
-        } catch (...) {
-            result = IO::GeneralIOErr;
-        }
+        GSErrCode result = IO::GeneralIOErr;
+        RunWithoutThrowing("Cannot remove the temporary file", [&] { result = IO::fileSystem.Delete(temporary); });
         if (result == NoError || result == IO::NotFoundErr)
             return;
-    }
-    try {
-        LogMessageError("Zelto_export:: Cannot remove the temporary file %s: %s\n", PathText(temporary),
-                        ErrID_To_Name(result));
-    } catch (...) {
+        RunWithoutThrowing("Cannot remove the temporary file", [&] {
+            LogMessageError("Zelto_export:: Cannot remove the temporary file %s: %s\n", PathText(temporary),
+                            ErrID_To_Name(result));
+        });
     }
 }
 

@@ -750,3 +750,33 @@ TEST_P(SaveAsTest, ExportsToOneTargetAtOnceOnlyEverLeaveACompleteFileThere)
     }
     EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"}) << "no temporary file stays behind";
 }
+
+TEST_P(SaveAsTest, APreferenceCloseThatThrowsIsLoggedAndTheExportGoesOn)
+{
+    LoadSmallScene();
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        WriteWholeFile(Target(), "an older export");
+        Recorder().debugLines.clear();
+        HostControl::Failure failure;
+        failure.kind = HostControl::Failure::Kind::HostException;
+        failure.code = GSPref::StoreWriteErr;
+        HostControl::Inject("GSPref::Close", failure);
+        PlanSettingsDialog({{"unit", "5"}}, confirm);
+        EXPECT_EQ(SaveAs(Target()), confirm ? NoError : APIERR_CANCEL);
+        HostControl::ClearFailures();
+        if (confirm) {
+            EXPECT_EQ(zelto_reader::ReadFile(Target().string()).header.unit, 5);
+            EXPECT_EQ(StoredInt32("Export Unit"), 5) << "what was stored before the close stands";
+        } else {
+            EXPECT_EQ(ReadWholeFile(Target()), "an older export");
+        }
+        EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"}) << "the temporary file is removed";
+        EXPECT_EQ(GSPref::CountOpenRoots(), 0);
+        const auto named = std::find_if(Recorder().debugLines.begin(), Recorder().debugLines.end(),
+                                        [](const std::string& line) {
+                                            return line.find("Cannot close the preferences") != std::string::npos;
+                                        });
+        EXPECT_NE(named, Recorder().debugLines.end()) << "the failed close is logged";
+    }
+}
