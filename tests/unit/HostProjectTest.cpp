@@ -303,6 +303,31 @@ TEST_F(HostProjectTest, MemoryRunningOutLeavesNoHandleBehind)
     }
 }
 
+TEST_F(HostProjectTest, ADisposalThatReportsAFailureStillReleasesTheHandles)
+{
+    const Int32 index = AddLampPart();
+    ZeltoHost::HostElement& lamp = project.AddElement(7, GuidNumbered(1));
+    lamp.parameters.push_back(HostParameter::Array("levels", 2, 1, 3, BytesOf({1.0, 2.0, 3.0})));
+    const Int64 blocksBefore = BMLiveBlockCount();
+
+    double a = 0.0;
+    double b = 0.0;
+    int count = 0;
+    API_AddParType** params = nullptr;
+    ASSERT_EQ(LibPart::GetParams(index, &a, &b, &count, &params), NoError);
+    API_ElementMemo memo = Zeroed<API_ElementMemo>();
+    ASSERT_EQ(project.GetElementMemo(GuidNumbered(1), &memo), NoError);
+    ASSERT_GT(BMLiveBlockCount(), blocksBefore);
+
+    HostControl::InjectError("ACAPI_DisposeAddParHdl", APIERR_GENERAL);
+    HostControl::InjectError("ACAPI_DisposeElemMemoHdls", APIERR_MEMFULL);
+    EXPECT_EQ(ACAPI_DisposeAddParHdl(&params), APIERR_GENERAL);
+    EXPECT_EQ(ACAPI_DisposeElemMemoHdls(&memo), APIERR_MEMFULL);
+    EXPECT_EQ(params, nullptr);
+    EXPECT_EQ(memo.params, nullptr);
+    EXPECT_EQ(BMLiveBlockCount(), blocksBefore) << "the failure is reported, the memory is released";
+}
+
 // ---- Attributes -----------------------------------------------------------------------------------------
 
 TEST_F(HostProjectTest, AttributeIsReadWithItsNameInBothForms)
