@@ -1,11 +1,15 @@
 // zelto-host: the stand-in host application's command line.
 //
-//   zelto-host [--api N] register [--all]
+//   zelto-host [--api N] [--verbose] register [--all]
 //       load the module of host API version N (default 29), run the add-on protocol and print what
 //       the add-on registered; --all does so for every module that was built (21..29)
-//   zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
-//              [--cancel-at-poll K]
+//   zelto-host [--api N] [--verbose] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]
+//              [--set NAME=VALUE]... [--cancel-at-poll K]
 //       load the scene into the host, then save its 3D window in the add-on's file type as FILE
+//
+// The host's debug channel, where the add-on says what failed and where, goes to stderr once a
+// command failed (exit status 2), and as it is written with --verbose. A word that is not
+// understood is named before the usage.
 //
 // Export options:
 //   --home DIR          the host's user-data folder (preferences, special folders); made when missing;
@@ -17,6 +21,7 @@
 //   --cancel-at-poll K  the user presses cancel in the process window at its K-th cancel poll
 // The export draws the process window on stderr, prints the handler's result by name and, after a
 // successful export, a summary of the file. Exit status: 0 success, 1 cancelled, 2 any other error.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -53,12 +58,41 @@ std::string ExecutableFolder()
     return slash == std::string::npos ? "." : text.substr(0, slash);
 }
 
+bool verbose = false;
+
 void PrintUsage()
 {
     std::fprintf(stderr,
-                 "usage: zelto-host [--api N] register [--all]\n"
-                 "       zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
+                 "usage: zelto-host [--api N] [--verbose] register [--all]\n"
+                 "       zelto-host [--api N] [--verbose] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
                  "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n");
+}
+
+// The reason a command line was refused, then the usage.
+int RefuseCommandLine(const std::string& problem)
+{
+    std::fprintf(stderr, "zelto-host: %s\n", problem.c_str());
+    PrintUsage();
+    return ExitFailure;
+}
+
+std::string NotUnderstood(const std::string& word)
+{
+    return "\"" + word + "\" is not understood";
+}
+
+// With --verbose the debug channel is echoed as it is written; otherwise what it holds is shown
+// after a failed command, so that a failure never shows only an error code.
+void ShowDebugChannelAfter(int status)
+{
+    if (verbose || status != ExitFailure)
+        return;
+    const std::vector<std::string>& lines = HostControl::TheRecorder().debugLines;
+    if (lines.empty())
+        return;
+    std::fprintf(stderr, "zelto-host: the host's debug output:\n");
+    for (const std::string& line : lines)
+        std::fputs(line.c_str(), stderr);
 }
 
 bool ParseInteger(const std::string& text, int* value)
@@ -269,68 +303,102 @@ int RunExport(int version, const ExportOptions& options)
     return PrintSummary(target);
 }
 
-// Reads the export command's words after "export"; false for anything the synopsis does not allow.
-bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options)
+// Reads the export command's words after "export"; false, with the reason naming the word, for
+// anything the synopsis does not allow.
+bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options, std::string* problem)
 {
+    const std::vector<std::string> takeValues = {"-o", "--home", "--dialog", "--set", "--cancel-at-poll"};
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        const bool hasValue = i + 1 < words.size();
-        if (word == "-o" && hasValue) {
+        const bool takesValue = std::find(takeValues.begin(), takeValues.end(), word) != takeValues.end();
+        if (takesValue && i + 1 == words.size()) {
+            *problem = "\"" + word + "\" needs a value";
+            return false;
+        }
+        if (word == "-o") {
             options->output = words[++i];
-        } else if (word == "--home" && hasValue) {
+        } else if (word == "--home") {
             options->home = words[++i];
-        } else if (word == "--dialog" && hasValue) {
+        } else if (word == "--dialog") {
             const std::string& answer = words[++i];
-            if (answer != "ok" && answer != "cancel")
+            if (answer != "ok" && answer != "cancel") {
+                *problem = "--dialog " + NotUnderstood(answer) + ": expected ok or cancel";
                 return false;
+            }
             options->confirmDialog = answer == "ok";
-        } else if (word == "--set" && hasValue) {
+        } else if (word == "--set") {
             options->settings.push_back(words[++i]);
-        } else if (word == "--cancel-at-poll" && hasValue) {
-            if (!ParseInteger(words[++i], &options->cancelAtPoll) || options->cancelAtPoll < 1)
+        } else if (word == "--cancel-at-poll") {
+            if (!ParseInteger(words[++i], &options->cancelAtPoll) || options->cancelAtPoll < 1) {
+                *problem = "--cancel-at-poll " + NotUnderstood(words[i]) + ": expected a whole number from 1";
                 return false;
+            }
         } else if (!word.empty() && word[0] != '-' && options->scene.empty()) {
             options->scene = word;
         } else {
+            *problem = NotUnderstood(word);
             return false;
         }
     }
     if (options->home.empty())
         options->home = DefaultHomeFolder();
-    return !options->scene.empty() && !options->output.empty();
+    if (options->scene.empty() || options->output.empty()) {
+        *problem = "export needs a scene file and -o FILE";
+        return false;
+    }
+    return true;
+}
+
+// The first word of a register command that is neither "register" nor "--all".
+std::string RegisterWordNotUnderstood(const std::vector<std::string>& words)
+{
+    for (const std::string& word : words) {
+        if (word != "register" && word != "--all")
+            return word;
+    }
+    return words.empty() ? std::string() : words.front();
+}
+
+int RunCommandLine(int argc, char** argv)
+{
+    int version = DefaultHostApiVersion;
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--api") {
+            if (++i == argc)
+                return RefuseCommandLine("\"--api\" needs a value");
+            if (!ParseInteger(argv[i], &version) || version < 21 || version > 29)
+                return RefuseCommandLine("--api " + NotUnderstood(argv[i]) + ": expected a host API version 21..29");
+        } else if (argument == "--verbose") {
+            verbose = true;
+            HostControl::SetDebugEcho([](const std::string& line) { std::fputs(line.c_str(), stderr); });
+        } else {
+            words.push_back(argument);
+        }
+    }
+    if (words.empty())
+        return RefuseCommandLine("no command given");
+    if (words == std::vector<std::string>{"register"})
+        return RunRegister(version);
+    if (words == std::vector<std::string>{"register", "--all"} ||
+        words == std::vector<std::string>{"--all", "register"})
+        return RunRegisterAll();
+    if (words.front() == "export") {
+        ExportOptions options;
+        std::string problem;
+        if (!ParseExportOptions(std::vector<std::string>(words.begin() + 1, words.end()), &options, &problem))
+            return RefuseCommandLine(problem);
+        return RunExport(version, options);
+    }
+    return RefuseCommandLine(NotUnderstood(RegisterWordNotUnderstood(words)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    int version = DefaultHostApiVersion;
-    std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--api" && i + 1 < argc) {
-            if (!ParseInteger(argv[++i], &version)) {
-                PrintUsage();
-                return ExitFailure;
-            }
-        } else {
-            words.push_back(argument);
-        }
-    }
-    if (version < 21 || version > 29) {
-        PrintUsage();
-        return ExitFailure;
-    }
-    if (words == std::vector<std::string>{"register"})
-        return RunRegister(version);
-    if (words == std::vector<std::string>{"register", "--all"} ||
-        words == std::vector<std::string>{"--all", "register"})
-        return RunRegisterAll();
-    if (!words.empty() && words.front() == "export") {
-        ExportOptions options;
-        if (ParseExportOptions(std::vector<std::string>(words.begin() + 1, words.end()), &options))
-            return RunExport(version, options);
-    }
-    PrintUsage();
-    return ExitFailure;
+    const int status = RunCommandLine(argc, argv);
+    ShowDebugChannelAfter(status);
+    return status;
 }
