@@ -1,10 +1,10 @@
 #include "ZELTO_export_Commands.hpp"
 
 #include <cstring>
-#include <exception>
 #include <memory>
 
 #include "EnvironmentWrappers.hpp"
+#include "ExceptionLog.hpp"
 #include "Exp.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
@@ -124,15 +124,8 @@ int StartExport(const API_IOParams* io, GS::SharedPtr<Modeler::Sight> sight)
         return NoError;
     } catch (const WRL::Cancel&) {
         return APIERR_CANCEL;
-    } catch (const GS::GSException& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s (%d)\n", exception.GetName(),
-                        static_cast<int>(exception.GetErrorCode()));
-        return APIERR_GENERAL;
-    } catch (const std::exception& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s\n", exception.what());
-        return APIERR_GENERAL;
     } catch (...) {
-        LogMessageDebug("Zelto_export:: Export failed\n");
+        LogCurrentException("Export failed");
         return APIERR_GENERAL;
     }
 }
