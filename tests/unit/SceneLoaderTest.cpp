@@ -269,7 +269,13 @@ TEST(SceneLoaderErrorTest, BadValuesAreNamedByTheirJsonPointer)
         std::string message;  // what the error must contain after "inline.json: "
     };
     const std::vector<Case> cases = {
-        {"syntax", "{\"model\": [", "not valid JSON"},
+        {"syntax", "{\"model\": [", "not valid JSON at line 1, column 11: syntax error"},
+        {"syntax on a later line", "{\n  \"model\": {\n    \"elements\": [1,, 2]\n}}",
+         "not valid JSON at line 3, column 20: syntax error"},
+        {"number beyond a double", "{\"model\": {\"materials\": [{\"surfaceColor\": [1e999, 0, 0]}]}}",
+         "not valid JSON at line 1, column 48: number overflow parsing '1e999'"},
+        {"negative number beyond a double", "{\"project\": {\"offset\": [0, -1e400]}}",
+         "not valid JSON at line 1, column 33: number overflow parsing '-1e400'"},
         {"root", "[]", "/: expected an object"},
         {"unknown member", "{\"modle\": {}}", "/modle: unknown member"},
         {"format", "{\"format\": {\"name\": \"zelto-scene\", \"version\": 2}}", "/format/version: this host reads"},
