@@ -129,6 +129,19 @@ TEST_F(HostProjectTest, ElementLookupFollowsAddedAndChangedElements)
     project.elements[9].record.header.guid = GuidNumbered(9999);
     EXPECT_EQ(project.FindElement(GuidNumbered(10)), nullptr);
     EXPECT_EQ(project.FindElement(GuidNumbered(9999)), &project.elements[9]);
+
+    project.elements.pop_back();  // the duplicate
+    project.elements.pop_back();  // number 500
+    EXPECT_EQ(project.FindElement(GuidNumbered(500)), nullptr);
+    EXPECT_EQ(project.FindElement(GuidNumbered(499)), &project.elements[498]);
+
+    // Changed in place and never looked up by its old GUID: found at the latest once the lookups
+    // since the last index have paid for a new one.
+    project.elements[19].record.header.guid = GuidNumbered(8888);
+    const ZeltoHost::HostElement* found = nullptr;
+    for (std::size_t lookup = 0; lookup <= project.elements.size() && found == nullptr; ++lookup)
+        found = project.FindElement(GuidNumbered(8888));
+    EXPECT_EQ(found, &project.elements[19]);
 }
 
 TEST_F(HostProjectTest, ElementListHoldsTheElementsOfOneTypeInProjectOrder)
