@@ -1,6 +1,7 @@
 #include "MAExporter.hpp"
 
 #include <cstring>
+#include <string>
 
 #include "ElementAccessors.hpp"
 #include "ElementWrappers.hpp"
@@ -9,6 +10,7 @@
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "MAWriter.hpp"
+#include "PassProgress.hpp"
 #include "Progress.hpp"
 #include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Parameters.hpp"
@@ -78,6 +80,7 @@ void MAExporter::MainExporter()
     }
 
     Progress::Init(ProgressText(SavingFile), CountPhases(), nullptr);
+    ForgetPhases();
     try {
         RunPasses();
         CompleteFile();
@@ -86,7 +89,9 @@ void MAExporter::MainExporter()
         ThrowCancel();
     } catch (...) {
         CloseProcessWindow();
-        ThrowGeneralFailure("Export failed");
+        const std::string where = CurrentPhaseTitle().IsEmpty() ? std::string("the header")
+                                                                 : "\"" + CurrentPhaseTitle().ToUtf8() + "\"";
+        ThrowGeneralFailure(("Export failed in " + where).c_str());
     }
     // The file goes to the target last: nothing that can still fail comes after it.
     try {
