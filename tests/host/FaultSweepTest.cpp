@@ -15,11 +15,10 @@
 
 #include "BM.hpp"
 #include "DGSettingsDialogScript.hpp"
+#include "ExportFolderFixture.hpp"
 #include "GSPref.hpp"
-#include "GSPrefHost.hpp"
 #include "HostErrorNames.hpp"
 #include "IOErrors.hpp"
-#include "ModuleFixture.hpp"
 #include "SceneLoader.hpp"
 #include "ZeltoReader.hpp"
 
@@ -32,21 +31,6 @@ const std::string OlderExport = "an older export";
 fs::path SampleScene()
 {
     return fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples" / "house" / "house.json";
-}
-
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> EntriesOf(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // The host API's calls are C functions: they fail with an error code only. The frameworks' calls
@@ -78,36 +62,16 @@ std::vector<int> SweptVersions()
 
 }  // namespace
 
-class FaultSweepTest : public ModuleTest {
+class FaultSweepTest : public ExportFolderTest {
 protected:
     void SetUp() override
     {
-        ModuleTest::SetUp();
-        char folderTemplate[] = "/tmp/zelto-sweep-XXXXXX";
-        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-        root = folderTemplate;
-        fs::create_directories(root / "home");
-        fs::create_directories(Out());
-        GSPref::SetUserDataFolder((root / "home").string());
-        LoadModule();
+        ExportFolderTest::SetUp();
         std::string error;
-        ASSERT_EQ(host->RunStartupProtocol(&error), NoError) << error;
         ASSERT_TRUE(ZeltoHost::LoadScene(SampleScene().string(), host->Project(), host->Model(), &error)) << error;
         HostControl::TheRecorder().keepCalls = false;
         liveBlocks = BMLiveBlockCount();
     }
-
-    void TearDown() override
-    {
-        ModuleTest::TearDown();
-        DGScriptedUser::Reset();
-        GSPref::SetUserDataFolder("");
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
-
-    fs::path Out() const { return root / "out"; }
-    fs::path Target() const { return Out() / "House.Zelto"; }
 
     // One save-as with every pass on over an older file at the target.
     GSErrCode ExportWithEveryPass()
@@ -123,7 +87,7 @@ protected:
                                           {"use-offset", "1"}},
                                          true, &error))
             << error;
-        return host->SaveAs3D(IO::Location(Target().c_str()));
+        return SaveAs(Target());
     }
 
     // The injection points an export without failures consults, in order.
@@ -221,7 +185,6 @@ protected:
         return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
     }
 
-    fs::path root;
     Int64 liveBlocks = 0;
 };
 

@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "DGSettingsDialogScript.hpp"
+#include "ExportFolderFixture.hpp"
 #include "GSPref.hpp"
 #include "GSPrefHost.hpp"
 #include "IOErrors.hpp"
-#include "ModuleFixture.hpp"
 #include "SceneLoader.hpp"
 #include "ZeltoReader.hpp"
 
@@ -61,28 +61,6 @@ constexpr const char* SmallScene = R"({
   }
 })";
 
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Names of the entries in a folder, sorted: what an export left there.
-std::vector<std::string> EntriesOf(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A value of the add-on's preference folder, read past the add-on; nullopt when it is not stored.
 std::optional<Int32> StoredInt32(const char* key)
 {
@@ -118,36 +96,8 @@ API_Guid NumberedGuid(UInt32 number)
 
 }  // namespace
 
-class SaveAsTest : public ModuleTest {
+class SaveAsTest : public ExportFolderTest {
 protected:
-    void SetUp() override
-    {
-        ModuleTest::SetUp();
-        char folderTemplate[] = "/tmp/zelto-saveas-XXXXXX";
-        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-        root = folderTemplate;
-        fs::create_directories(Home());
-        fs::create_directories(Out());
-        GSPref::SetUserDataFolder(Home().string());
-        DGScriptedUser::Reset();
-        LoadModule();
-        std::string error;
-        ASSERT_EQ(host->RunStartupProtocol(&error), NoError) << error;
-    }
-
-    void TearDown() override
-    {
-        ModuleTest::TearDown();
-        DGScriptedUser::Reset();
-        GSPref::SetUserDataFolder("");
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
-
-    fs::path Home() const { return root / "home"; }
-    fs::path Out() const { return root / "out"; }
-    fs::path Target() const { return Out() / "House.Zelto"; }
-
     void LoadSmallScene()
     {
         std::string error;
@@ -177,8 +127,6 @@ protected:
         }
     }
 
-    GSErrCode SaveAs(const fs::path& target) { return host->SaveAs3D(IO::Location(target.c_str())); }
-
     // What the user does in the next settings dialog.
     void PlanSettingsDialog(const std::vector<std::pair<std::string, std::string>>& settings, bool confirm)
     {
@@ -207,8 +155,6 @@ protected:
         }
         return 0;
     }
-
-    fs::path root;
 };
 
 INSTANTIATE_TEST_SUITE_P(AllModules, SaveAsTest, ::testing::ValuesIn(BuiltModuleVersions()), VersionName);
