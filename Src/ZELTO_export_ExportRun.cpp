@@ -1,7 +1,6 @@
 #include "ZELTO_export_ExportRun.hpp"
 
-#include <exception>
-
+#include "ExceptionLog.hpp"
 #include "Exp.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
@@ -24,15 +23,8 @@ int RunExportForHost(const std::function<void()>& exportRun)
         return NoError;
     } catch (const WRL::Cancel&) {
         return APIERR_CANCEL;
-    } catch (const GS::GSException& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s (%d)\n", exception.GetName(),
-                        static_cast<int>(exception.GetErrorCode()));
-        return APIERR_GENERAL;
-    } catch (const std::exception& exception) {
-        LogMessageDebug("Zelto_export:: Export failed: %s\n", exception.what());
-        return APIERR_GENERAL;
     } catch (...) {
-        LogMessageDebug("Zelto_export:: Export failed\n");
+        LogCurrentException("Export failed");
         return APIERR_GENERAL;
     }
 }

@@ -3,7 +3,10 @@
 #ifndef ZELTO_EXPORT_PREFERENCEROOT_HPP
 #define ZELTO_EXPORT_PREFERENCEROOT_HPP
 
+#include "ExceptionLog.hpp"
 #include "GSPref.hpp"
+#include "HostNames.hpp"
+#include "LogHelpers.hpp"
 
 namespace WRL {
 
@@ -14,7 +17,15 @@ public:
         if (GSPref::OpenRootKey(Domain, &root) != NoError)
             root = nullptr;
     }
-    ~PreferenceRoot() { GSPref::CloseRootKey(root); }
+    // A close that fails, or throws, is logged: what was read or stored stands.
+    ~PreferenceRoot()
+    {
+        RunWithoutThrowing("Cannot close the preferences", [this] {
+            const GSErrCode closed = GSPref::CloseRootKey(root);
+            if (closed != NoError)
+                LogMessageError("Zelto_export:: Cannot close the preferences: %s\n", ErrID_To_Name(closed));
+        });
+    }
     PreferenceRoot(const PreferenceRoot&) = delete;
     PreferenceRoot& operator=(const PreferenceRoot&) = delete;
 

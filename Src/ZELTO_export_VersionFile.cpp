@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "CH.hpp"
+#include "ExceptionLog.hpp"
 
 namespace WRL {
 
@@ -46,7 +47,7 @@ MAIni::MAIni(std::string_view contents) : memory(contents)
 MAIni::~MAIni()
 {
     if (file != nullptr && file->IsOpen())
-        file->Close();
+        RunWithoutThrowing("Cannot close the version file", [this] { file->Close(); });
 }
 
 const char* MAIni::GetString(const char* key, const char* defaultValue)

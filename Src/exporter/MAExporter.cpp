@@ -1,6 +1,7 @@
 #include "MAExporter.hpp"
 
 #include <cstring>
+#include <string>
 
 #include "ElementAccessors.hpp"
 #include "ElementWrappers.hpp"
@@ -9,6 +10,7 @@
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "MAWriter.hpp"
+#include "PassProgress.hpp"
 #include "Progress.hpp"
 #include "ZELTO_export_C4Dsearch.hpp"
 #include "ZELTO_export_Cancel.hpp"
@@ -81,17 +83,34 @@ void MAExporter::MainExporter()
     }
 
     Progress::Init(ProgressText(SavingFile), CountPhases(), nullptr);
+    ForgetPhases();
     try {
         RunPasses();
         CompleteFile();
     } catch (const Cancel&) {
-        Progress::Close();
+        CloseProcessWindow();
         ThrowCancel();
     } catch (...) {
-        Progress::Close();
+        CloseProcessWindow();
+        const std::string where = CurrentPhaseTitle().IsEmpty() ? std::string("the header")
+                                                                 : "\"" + CurrentPhaseTitle().ToUtf8() + "\"";
+        ThrowGeneralFailure(("Export failed in " + where).c_str());
+    }
+    // The file goes to the target last: nothing that can still fail comes after it.
+    try {
+        CloseProcessWindow();
+        writer->Publish();
+    } catch (...) {
         ThrowGeneralFailure("Export failed");
     }
-    Progress::Close();
+}
+
+// A window that the host cannot close is no reason to lose the export; it is logged.
+void MAExporter::CloseProcessWindow()
+{
+    const GSErrCode closed = Progress::Close();
+    if (closed != NoError)
+        LogMessageError("Zelto_export:: Cannot close the process window: %s\n", ErrID_To_Name(closed));
 }
 
 void MAExporter::ReadProjectOffset()
@@ -145,7 +164,7 @@ void MAExporter::RunPasses()
 void MAExporter::CompleteFile()
 {
     writer->ExportTotal(totals);
-    writer->Finish();
+    writer->CloseFile();
 }
 
 }  // namespace WRL

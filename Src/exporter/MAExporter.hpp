@@ -19,7 +19,8 @@
 // Failures: a null model or I/O block throws GS::NullPointerException (-50); a writer that cannot be
 // made GS::OutOfMemoryException (-108). Out of the passes, the trailer and the file's completion a
 // cancel leaves as WRL::Cancel and everything else as GS::GeneralException (-7003), after the
-// original exception was logged and the process window closed.
+// original exception was logged and the process window closed. The file is put at the target after
+// the window is closed, as the run's last step, so a run that reports a failure never replaced it.
 #ifndef EXPORTER_MAEXPORTER_HPP
 #define EXPORTER_MAEXPORTER_HPP
 
@@ -102,6 +103,7 @@ private:
     Int32 CountPhases() const;
     void RunPasses();
     void CompleteFile();
+    void CloseProcessWindow();
 
     // Phases each group of passes will open, in pass order.
     Int32 CountStructurePhases() const;

@@ -1,9 +1,11 @@
-// The writer's life cycle and the frame of the file: construction, header, trailer and Finish.
+// The writer's life cycle and the frame of the file: construction, header, trailer, closing and
+// publishing.
 #include "MAWriter.hpp"
 
 #include <limits>
 #include <string>
 
+#include "ExportFailures.hpp"
 #include "ExportOutput.hpp"
 #include "File.hpp"
 #include "GSException.hpp"
@@ -36,7 +38,9 @@ MAWriter::MAWriter(const API_IOParams& io, MAParameters* settings, ModelerAPI::M
     try {
         OpenTemporaryFile();
     } catch (...) {
-        // Whatever went wrong while the file was made, the engine learns one thing: no file.
+        // Whatever went wrong while the file was made, the engine learns one thing: no file. The
+        // cause is logged before it is replaced.
+        LogCurrentException("Cannot create the export file");
         throw GS::OutOfMemoryException("Zelto_export:: Cannot create the export file", __FILE__, __LINE__,
                                        FileNotMadeErrorCode);
     }
@@ -107,15 +111,27 @@ void MAWriter::ExportTotal(const TotalIndex& totals)
         WriteInt32(static_cast<Int32>(count.value));
 }
 
-void MAWriter::Finish()
+void MAWriter::CloseFile()
+{
+    output->Close();
+}
+
+void MAWriter::Publish()
 {
     if (finished)
         return;
-    output->Close();
+    if (!output->IsClosed())
+        ThrowWriteFailure("The export file is published before it was closed");
     const GSErrCode published = partialFile->Publish();
     if (published != NoError)
         ThrowWriteFailure(std::string("Cannot put the export file in place: ") + ErrID_To_Name(published));
     finished = true;
+}
+
+void MAWriter::Finish()
+{
+    CloseFile();
+    Publish();
 }
 
 }  // namespace WRL

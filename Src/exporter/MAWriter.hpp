@@ -4,10 +4,11 @@
 // keeps the record lists that later records refer to, and writes the header and, last, the totals
 // trailer. Only the binary form with 8-byte reals, embedded textures and converted strings exists.
 //
-// The file is written to a temporary file beside the target (see TemporaryLocation) through one large
-// buffer. Finish, called after the trailer, writes out the buffer, closes the file and renames it over
-// the target. A writer destroyed without a successful Finish removes the temporary file, so a cancel or
-// a failure leaves the target as it was.
+// The file is written to a temporary file of its own beside the target (see TemporaryLocation and
+// PartialExportFile) through one large buffer. After the trailer, CloseFile writes out the buffer and
+// closes the file, and Publish renames it over the target, the export's very last step. A writer
+// destroyed without a successful Publish removes its temporary file, so a cancel or a failure leaves
+// the target as it was.
 //
 // Errors: construction throws GS::NullPointerException (-50) without a model or settings record and
 // GS::OutOfMemoryException (-108) when the file cannot be made. Any write error, a count that does not
@@ -72,12 +73,16 @@ public:
     void WriteHeader(const char* fileName, const char* projectName);
     // The trailer: fifteen Int32 in the file's order. Throws -7003 when a count exceeds Int32.
     void ExportTotal(const TotalIndex& totals);
-    // Writes out what is buffered, closes the file and puts it at the target. Call once, after the
-    // trailer. On any failure it throws -7003 and the target keeps what it held before.
+    // Writes out what is buffered, hands it to the disk and closes the file. Call once, after the
+    // trailer. On any failure it throws -7003; the target keeps what it held before.
+    void CloseFile();
+    // Puts the closed file at the target. On failure it throws -7003 and the target keeps what it held.
+    void Publish();
+    // CloseFile, then Publish.
     void Finish();
     bool IsFinished() const { return finished; }
 
-    // The export file's location and the temporary file that is written until Finish.
+    // The export file's location and the temporary file that is written until Publish.
     const IO::Location& TargetLocation() const { return targetLocation; }
     const IO::Location& TemporaryLocation() const;
 

@@ -1,11 +1,18 @@
-// The temporary file that an export is written to, beside its target: ".<name>.zelto-partial" in the
-// target's folder. Publish renames it over the target in one step; until then the target keeps what
-// it held. If the object goes without a successful Publish, it removes the temporary file, so a
-// cancelled or failed export leaves no half-written file behind.
+// The temporary file that an export is written to, beside its target: ".<name>.<unique>.zelto-partial"
+// in the target's folder. Each export makes its own, exclusively and under a name no other export
+// uses, so two exports to one target (two hosts, or two long names that are cut alike) never touch
+// each other's file. Publish renames it over the target in one step; until then the target keeps
+// what it held. If the object goes without a successful Publish, it removes its own temporary file
+// (never another's), so a cancelled or failed export leaves no half-written file behind.
+//
+// The target must be absent, a regular file or a link: a folder, a pipe or a device is refused. A
+// link at the target is replaced by the new file, not written through. The new file gets the
+// permissions of the file it replaces from the moment it is made.
 #ifndef EXPORTER_PARTIALEXPORTFILE_HPP
 #define EXPORTER_PARTIALEXPORTFILE_HPP
 
 #include <memory>
+#include <string>
 
 #include "Definitions.hpp"
 #include "Location.hpp"
@@ -20,32 +27,40 @@ class PartialExportFile {
 public:
     static constexpr const char* NamePrefix = ".";
     static constexpr const char* NameSuffix = ".zelto-partial";
+    static constexpr USize UniquePartBytes = 8;
 
     explicit PartialExportFile(const IO::Location& target);
+    // Never throws: a removal that fails is logged.
     ~PartialExportFile();
     PartialExportFile(const PartialExportFile&) = delete;
     PartialExportFile& operator=(const PartialExportFile&) = delete;
 
-    // Makes the temporary file (replacing a stale one) and opens it for writing. Fails when the
-    // target is not a file location that may be written, or when the file cannot be made or opened.
+    // Checks the target, makes the temporary file and opens it for writing. The failing step is
+    // logged and its error returned; nothing at the target is touched.
     GSErrCode Open(std::unique_ptr<IO::File>* file);
     // Puts the temporary file, closed by the caller, at the target.
     GSErrCode Publish();
 
     const IO::Location& TargetLocation() const { return target; }
+    // Empty until Open has made the file.
     const IO::Location& TemporaryLocation() const { return temporary; }
 
-    // The temporary file's name for a target name; a long target name is cut at a character
-    // boundary so that the result stays a legal name.
-    static IO::Name TemporaryNameFor(const IO::Name& targetName);
+    // The temporary file's name for a target name and a unique part; a long target name is cut at a
+    // character boundary so that the result stays a legal name.
+    static IO::Name TemporaryNameFor(const IO::Name& targetName, const std::string& uniquePart);
 
 private:
-    GSErrCode CheckTarget() const;
-    GSErrCode RemoveStaleTemporary() const;
+    struct TargetState {
+        bool exists = false;
+        UInt32 permissions = 0;
+    };
+    GSErrCode CheckTarget(TargetState* state) const;
+    GSErrCode MakeTemporary();
+    void RemoveTemporary() const;
 
     IO::Location target;
-    IO::Location temporary;  // empty when the target names no file
-    IO::Name temporaryName;
+    IO::Name targetName;  // empty when the target names no file
+    IO::Location temporary;
     bool made = false;
     bool published = false;
 };

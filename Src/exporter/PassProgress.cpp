@@ -17,11 +17,28 @@ int ToWindowNumber(Int64 value)
     return static_cast<int>(std::clamp<Int64>(value, 0, limit));
 }
 
+GS::UniString& PhaseTitle()
+{
+    static GS::UniString title;
+    return title;
+}
+
 }  // namespace
 
 void OpenPhase(const GS::UniString& title, Int64 itemCount)
 {
+    PhaseTitle() = title;
     Progress::Next(title, ToWindowNumber(itemCount), nullptr);
+}
+
+const GS::UniString& CurrentPhaseTitle()
+{
+    return PhaseTitle();
+}
+
+void ForgetPhases()
+{
+    PhaseTitle().Clear();
 }
 
 void ReportItem(Int64 itemNumber)

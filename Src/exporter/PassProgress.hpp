@@ -18,6 +18,10 @@ inline bool IsElementPollPoint(Int32 elementNumber)
 }
 
 void OpenPhase(const GS::UniString& title, Int64 itemCount);
+// The title of the phase opened last since ForgetPhases (empty when none was): where an export was
+// when it failed.
+const GS::UniString& CurrentPhaseTitle();
+void ForgetPhases();
 void ReportItem(Int64 itemNumber);
 // Closes the window and throws WRL::Cancel once the user has asked to cancel.
 void PollCancel();

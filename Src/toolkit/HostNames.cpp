@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Guid.hpp"
+#include "IOErrors.hpp"
 
 // The tables follow the host version the module is built for: older hosts know fewer library-part
 // and more attribute types, two error codes under longer names, and a shorter fallback text.
@@ -105,6 +106,23 @@ const ErrorName errorNames[] = {
     ZELTO_ERROR_NAME(APIERR_NEEDSUNDOSCOPE),
     ZELTO_ERROR_NAME(APIERR_MISSINGCODE),
     ZELTO_ERROR_NAME(APIERR_MISSINGDEF),
+    // The file layer's codes, which the file helpers and the export file pass on: a message names
+    // why a file could not be written rather than showing a number.
+    ZELTO_ERROR_NAME(IO::NotFoundErr),
+    ZELTO_ERROR_NAME(IO::AlreadyExistsErr),
+    ZELTO_ERROR_NAME(IO::AccessDeniedErr),
+    ZELTO_ERROR_NAME(IO::WrongTypeErr),
+    ZELTO_ERROR_NAME(IO::NotEmptyErr),
+    ZELTO_ERROR_NAME(IO::BadLocationErr),
+    ZELTO_ERROR_NAME(IO::BadNameErr),
+    ZELTO_ERROR_NAME(IO::NotOpenErr),
+    ZELTO_ERROR_NAME(IO::AlreadyOpenErr),
+    ZELTO_ERROR_NAME(IO::WrongOpenModeErr),
+    ZELTO_ERROR_NAME(IO::EndOfFileErr),
+    ZELTO_ERROR_NAME(IO::DiskFullErr),
+    ZELTO_ERROR_NAME(IO::TooLongErr),
+    ZELTO_ERROR_NAME(IO::BadParameterErr),
+    ZELTO_ERROR_NAME(IO::GeneralIOErr),
 };
 #undef ZELTO_ERROR_NAME
 

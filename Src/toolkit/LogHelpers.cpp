@@ -22,13 +22,16 @@ void FormatMessage(char (&message)[LogBufferSize], const char* format, va_list a
     std::vsnprintf(message, sizeof message, format, args);
 }
 
-// Formats into a message buffer of its own and hands the text to the sink, if there is one.
+// Formats into a message buffer of its own and hands the text to the sink, or else to the host's
+// debug channel, where the host shows it when a command fails.
 void Emit(LogLevel level, const char* format, va_list args)
 {
     char message[LogBufferSize];
     FormatMessage(message, format, args);
     if (CurrentSink())
         CurrentSink()(level, message);
+    else
+        DBPrintf("%s", message);
 }
 
 void ShowAlert(short kind, const GS::UniString& title, const GS::UniString& text)

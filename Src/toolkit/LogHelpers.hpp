@@ -17,7 +17,8 @@ enum LogLevel : Int32 {
     LogLevel_Trace = 6
 };
 
-// Every log message ends up here. The shipped add-on installs nothing, so messages are dropped.
+// Every log message ends up here. Without a sink (the shipped add-on installs none) messages go to
+// the host's debug channel (DBPrintf): a user never sees them, the host's log and its developer do.
 using LogSink = std::function<void(LogLevel level, const char* message)>;
 void SetLogSink(LogSink sink);
 

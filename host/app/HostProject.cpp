@@ -77,26 +77,37 @@ std::size_t HostProject::GuidHash::operator()(const API_Guid& guid) const
 void HostProject::RebuildElementIndex() const
 {
     elementIndex.clear();
-    for (std::size_t position = 0; position < elements.size(); ++position)
+    indexedElements = 0;
+    lookupsSinceRebuild = 0;
+    IndexAddedElements();
+}
+
+void HostProject::IndexAddedElements() const
+{
+    for (std::size_t position = indexedElements; position < elements.size(); ++position)
         elementIndex.emplace(elements[position].record.header.guid, position);  // the first one stays
+    indexedElements = elements.size();
 }
 
 const HostElement* HostProject::FindElement(const API_Guid& guid) const
 {
     if (guid == APINULLGuid)
         return nullptr;
-    const auto lookUp = [&]() -> const HostElement* {
-        const auto found = elementIndex.find(guid);
-        if (found == elementIndex.end() || found->second >= elements.size())
-            return nullptr;
-        const HostElement& element = elements[found->second];
-        return element.record.header.guid == guid ? &element : nullptr;
-    };
-    if (const HostElement* element = lookUp())
-        return element;
-    // Elements may have been added or changed since the index was made.
+    if (elements.size() < indexedElements)
+        RebuildElementIndex();
+    else
+        IndexAddedElements();
+    ++lookupsSinceRebuild;
+    const auto found = elementIndex.find(guid);
+    if (found != elementIndex.end() && elements[found->second].record.header.guid == guid)
+        return &elements[found->second];
+    // A hit on an element that holds another GUID now, or a miss that has been paid for by the
+    // lookups since the last index: elements changed in place are taken in.
+    if (found == elementIndex.end() && lookupsSinceRebuild < elements.size())
+        return nullptr;
     RebuildElementIndex();
-    return lookUp();
+    const auto again = elementIndex.find(guid);
+    return again != elementIndex.end() ? &elements[again->second] : nullptr;
 }
 
 const HostLibPart* HostProject::FindLibPart(Int32 index) const

@@ -1,15 +1,19 @@
 // zelto-host: the stand-in host application's command line.
 //
-//   zelto-host [--api N] register [--all]
+//   zelto-host [--api N] [--verbose] register [--all]
 //       load the module of host API version N (default 29), run the add-on protocol and print what
 //       the add-on registered; --all does so for every module that was built (21..29)
-//   zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel] [--set NAME=VALUE]...
-//              [--cancel-at-poll K]
+//   zelto-host [--api N] [--verbose] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]
+//              [--set NAME=VALUE]... [--cancel-at-poll K]
 //       load the scene into the host, then save its 3D window in the add-on's file type as FILE
-//   zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel] [--dialog ok|cancel]
-//              [--set NAME=VALUE]... [--cancel-at-poll K] [--launch-fails]
+//   zelto-host [--api N] [--verbose] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel]
+//              [--dialog ok|cancel] [--set NAME=VALUE]... [--cancel-at-poll K] [--launch-fails]
 //       load the scene (when given) into the host, then choose item ITEM of the add-on's menu
 //       (1 export to Cinema 4D, 3 forget the Cinema 4D location, 4 export settings, 6 update check)
+//
+// The host's debug channel, where the add-on says what failed and where, goes to stderr once a
+// command failed (exit status 2), and as it is written with --verbose. A word that is not
+// understood is named before the usage.
 //
 // Options of export and menu:
 //   --home DIR          the host's user-data folder (preferences, special folders); made when missing;
@@ -66,14 +70,43 @@ std::string ExecutableFolder()
     return slash == std::string::npos ? "." : text.substr(0, slash);
 }
 
+bool verbose = false;
+
 void PrintUsage()
 {
     std::fprintf(stderr,
-                 "usage: zelto-host [--api N] register [--all]\n"
-                 "       zelto-host [--api N] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
+                 "usage: zelto-host [--api N] [--verbose] register [--all]\n"
+                 "       zelto-host [--api N] [--verbose] export SCENE -o FILE [--home DIR] [--dialog ok|cancel]\n"
                  "                  [--set NAME=VALUE]... [--cancel-at-poll K]\n"
-                 "       zelto-host [--api N] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel]\n"
+                 "       zelto-host [--api N] [--verbose] menu ITEM [SCENE] [--home DIR] [--pick PATH|cancel]\n"
                  "                  [--dialog ok|cancel] [--set NAME=VALUE]... [--cancel-at-poll K] [--launch-fails]\n");
+}
+
+// The reason a command line was refused, then the usage.
+int RefuseCommandLine(const std::string& problem)
+{
+    std::fprintf(stderr, "zelto-host: %s\n", problem.c_str());
+    PrintUsage();
+    return ExitFailure;
+}
+
+std::string NotUnderstood(const std::string& word)
+{
+    return "\"" + word + "\" is not understood";
+}
+
+// With --verbose the debug channel is echoed as it is written; otherwise what it holds is shown
+// after a failed command, so that a failure never shows only an error code.
+void ShowDebugChannelAfter(int status)
+{
+    if (verbose || status != ExitFailure)
+        return;
+    const std::vector<std::string>& lines = HostControl::TheRecorder().debugLines;
+    if (lines.empty())
+        return;
+    std::fprintf(stderr, "zelto-host: the host's debug output:\n");
+    for (const std::string& line : lines)
+        std::fputs(line.c_str(), stderr);
 }
 
 bool ParseInteger(const std::string& text, int* value)
@@ -364,27 +397,32 @@ int RunMenu(int version, const MenuOptions& options)
 
 enum class OptionUse { Taken, NotSession, Bad };
 
-// Reads one option of the session at words[*i] (moving *i past its value).
-OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t* i, SessionOptions* options)
+// Reads one option of the session at words[*i] (moving *i past its value); Bad with the reason.
+OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t* i, SessionOptions* options,
+                             std::string* problem)
 {
     const std::string& word = words[*i];
-    const bool hasValue = *i + 1 < words.size();
-    if (!hasValue && (word == "--home" || word == "--dialog" || word == "--set" || word == "--cancel-at-poll"))
-        return OptionUse::Bad;
-    if (word == "--home") {
-        options->home = words[++*i];
-    } else if (word == "--dialog") {
-        const std::string& answer = words[++*i];
-        if (answer != "ok" && answer != "cancel")
-            return OptionUse::Bad;
-        options->confirmDialog = answer == "ok";
-    } else if (word == "--set") {
-        options->settings.push_back(words[++*i]);
-    } else if (word == "--cancel-at-poll") {
-        if (!ParseInteger(words[++*i], &options->cancelAtPoll) || options->cancelAtPoll < 1)
-            return OptionUse::Bad;
-    } else {
+    const bool takesValue = word == "--home" || word == "--dialog" || word == "--set" || word == "--cancel-at-poll";
+    if (!takesValue)
         return OptionUse::NotSession;
+    if (*i + 1 == words.size()) {
+        *problem = "\"" + word + "\" needs a value";
+        return OptionUse::Bad;
+    }
+    const std::string& value = words[++*i];
+    if (word == "--home") {
+        options->home = value;
+    } else if (word == "--dialog") {
+        if (value != "ok" && value != "cancel") {
+            *problem = "--dialog " + NotUnderstood(value) + ": expected ok or cancel";
+            return OptionUse::Bad;
+        }
+        options->confirmDialog = value == "ok";
+    } else if (word == "--set") {
+        options->settings.push_back(value);
+    } else if (!ParseInteger(value, &options->cancelAtPoll) || options->cancelAtPoll < 1) {
+        *problem = "--cancel-at-poll " + NotUnderstood(value) + ": expected a whole number from 1";
+        return OptionUse::Bad;
     }
     return OptionUse::Taken;
 }
@@ -394,95 +432,132 @@ bool IsOperand(const std::string& word)
     return !word.empty() && word[0] != '-';
 }
 
-// Reads the export command's words after "export"; false for anything the synopsis does not allow.
-bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options)
+// Reads the export command's words after "export"; false, with the reason naming the word, for
+// anything the synopsis does not allow.
+bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options, std::string* problem)
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const OptionUse use = ParseSessionOption(words, &i, &options->session);
+        const OptionUse use = ParseSessionOption(words, &i, &options->session, problem);
         if (use == OptionUse::Bad)
             return false;
         if (use == OptionUse::Taken)
             continue;
         if (words[i] == "-o" && i + 1 < words.size()) {
             options->output = words[++i];
+        } else if (words[i] == "-o") {
+            *problem = "\"-o\" needs a value";
+            return false;
         } else if (IsOperand(words[i]) && options->session.scene.empty()) {
             options->session.scene = words[i];
         } else {
+            *problem = NotUnderstood(words[i]);
             return false;
         }
     }
     if (options->session.home.empty())
         options->session.home = DefaultHomeFolder();
-    return !options->session.scene.empty() && !options->output.empty();
+    if (options->session.scene.empty() || options->output.empty()) {
+        *problem = "export needs a scene file and -o FILE";
+        return false;
+    }
+    return true;
 }
 
 // Reads the menu command's words after "menu": the item's number first, then a scene and options.
-bool ParseMenuOptions(const std::vector<std::string>& words, MenuOptions* options)
+bool ParseMenuOptions(const std::vector<std::string>& words, MenuOptions* options, std::string* problem)
 {
-    if (words.empty() || !ParseInteger(words.front(), &options->item))
+    if (words.empty() || !ParseInteger(words.front(), &options->item)) {
+        *problem = words.empty() ? "menu needs an item number" : "menu " + NotUnderstood(words.front()) +
+                                                                    ": expected an item number";
         return false;
+    }
     for (std::size_t i = 1; i < words.size(); ++i) {
-        const OptionUse use = ParseSessionOption(words, &i, &options->session);
+        const OptionUse use = ParseSessionOption(words, &i, &options->session, problem);
         if (use == OptionUse::Bad)
             return false;
         if (use == OptionUse::Taken)
             continue;
-        if (words[i] == "--pick" && i + 1 < words.size()) {
+        if (words[i] == "--pick" && i + 1 < words.size() && !words[i + 1].empty()) {
             const std::string& answer = words[++i];
-            if (answer.empty())
-                return false;
             options->pick = answer == CancelAnswer ? std::string() : answer;
+        } else if (words[i] == "--pick") {
+            *problem = "\"--pick\" needs a path or cancel";
+            return false;
         } else if (words[i] == "--launch-fails") {
             options->launchFails = true;
         } else if (IsOperand(words[i]) && options->session.scene.empty()) {
             options->session.scene = words[i];
         } else {
+            *problem = NotUnderstood(words[i]);
             return false;
         }
     }
     if (options->session.home.empty())
         options->session.home = DefaultHomeFolder();
-    // The export needs a building.
-    return options->item != DirectExportItem || !options->session.scene.empty();
+    if (options->item == DirectExportItem && options->session.scene.empty()) {
+        *problem = "menu 1 exports a building: it needs a scene file";
+        return false;
+    }
+    return true;
+}
+
+// The first word of a register command that is neither "register" nor "--all".
+std::string RegisterWordNotUnderstood(const std::vector<std::string>& words)
+{
+    for (const std::string& word : words) {
+        if (word != "register" && word != "--all")
+            return word;
+    }
+    return words.empty() ? std::string() : words.front();
+}
+
+int RunCommandLine(int argc, char** argv)
+{
+    int version = DefaultHostApiVersion;
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--api") {
+            if (++i == argc)
+                return RefuseCommandLine("\"--api\" needs a value");
+            if (!ParseInteger(argv[i], &version) || version < 21 || version > 29)
+                return RefuseCommandLine("--api " + NotUnderstood(argv[i]) + ": expected a host API version 21..29");
+        } else if (argument == "--verbose") {
+            verbose = true;
+            HostControl::SetDebugEcho([](const std::string& line) { std::fputs(line.c_str(), stderr); });
+        } else {
+            words.push_back(argument);
+        }
+    }
+    if (words.empty())
+        return RefuseCommandLine("no command given");
+    if (words == std::vector<std::string>{"register"})
+        return RunRegister(version);
+    if (words == std::vector<std::string>{"register", "--all"} ||
+        words == std::vector<std::string>{"--all", "register"})
+        return RunRegisterAll();
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    std::string problem;
+    if (words.front() == "export") {
+        ExportOptions options;
+        if (!ParseExportOptions(rest, &options, &problem))
+            return RefuseCommandLine(problem);
+        return RunExport(version, options);
+    }
+    if (words.front() == "menu") {
+        MenuOptions options;
+        if (!ParseMenuOptions(rest, &options, &problem))
+            return RefuseCommandLine(problem);
+        return RunMenu(version, options);
+    }
+    return RefuseCommandLine(NotUnderstood(RegisterWordNotUnderstood(words)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    int version = DefaultHostApiVersion;
-    std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--api" && i + 1 < argc) {
-            if (!ParseInteger(argv[++i], &version)) {
-                PrintUsage();
-                return ExitFailure;
-            }
-        } else {
-            words.push_back(argument);
-        }
-    }
-    if (version < 21 || version > 29) {
-        PrintUsage();
-        return ExitFailure;
-    }
-    if (words == std::vector<std::string>{"register"})
-        return RunRegister(version);
-    if (words == std::vector<std::string>{"register", "--all"} ||
-        words == std::vector<std::string>{"--all", "register"})
-        return RunRegisterAll();
-    const std::vector<std::string> rest(words.empty() ? words.end() : words.begin() + 1, words.end());
-    if (!words.empty() && words.front() == "export") {
-        ExportOptions options;
-        if (ParseExportOptions(rest, &options))
-            return RunExport(version, options);
-    }
-    if (!words.empty() && words.front() == "menu") {
-        MenuOptions options;
-        if (ParseMenuOptions(rest, &options))
-            return RunMenu(version, options);
-    }
-    PrintUsage();
-    return ExitFailure;
+    const int status = RunCommandLine(argc, argv);
+    ShowDebugChannelAfter(status);
+    return status;
 }

@@ -1,11 +1,13 @@
 #include "SceneImages.hpp"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <jpeglib.h>
@@ -16,6 +18,21 @@ namespace ZeltoHost {
 namespace {
 
 using Pixel = ModelerAPI::Texture::ARGBPixel;
+
+// The largest picture a scene may hold: a header claims its size before a single pixel is read,
+// and a damaged or hostile one must not make the host reserve gigabytes for it.
+constexpr std::uint64_t MaxPictureSide = 16384;
+constexpr std::uint64_t MaxPicturePixels = std::uint64_t(1) << 26;  // 64 Mpixels, 256 MiB as ARGB
+
+// Empty when the size is within the limits, else why not.
+std::string PictureSizeProblem(std::uint64_t width, std::uint64_t height)
+{
+    if (width <= MaxPictureSide && height <= MaxPictureSide && width * height <= MaxPicturePixels)
+        return {};
+    return "the picture claims " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels; a scene's pictures have at most " + std::to_string(MaxPictureSide) + " pixels a side and " +
+           std::to_string(MaxPicturePixels) + " pixels in all";
+}
 
 bool Fail(std::string* error, const std::string& why)
 {
@@ -52,6 +69,11 @@ bool DecodePng(const std::vector<unsigned char>& bytes, TextureData& texture, st
     image.version = PNG_IMAGE_VERSION;
     if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) == 0)
         return Fail(error, std::string("not a readable PNG picture: ") + image.message);
+    const std::string sizeProblem = PictureSizeProblem(image.width, image.height);
+    if (!sizeProblem.empty()) {
+        png_image_free(&image);
+        return Fail(error, sizeProblem);
+    }
     image.format = PNG_FORMAT_ARGB;
     std::vector<Pixel> pixels(std::size_t(image.width) * image.height);
     if (png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) == 0) {
@@ -88,12 +110,17 @@ bool DecodeJpegRows(const std::vector<unsigned char>& bytes, std::vector<unsigne
     errors.standard.error_exit = OnJpegError;
     if (setjmp(errors.escape) != 0) {
         jpeg_destroy_decompress(&info);
-        *message = errors.message;
+        *message = std::string("not a readable JPEG picture: ") + errors.message;
         return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    *message = PictureSizeProblem(info.image_width, info.image_height);
+    if (!message->empty()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     *width = info.output_width;
@@ -115,7 +142,7 @@ bool DecodeJpeg(const std::vector<unsigned char>& bytes, TextureData& texture, s
     JDIMENSION height = 0;
     std::string message;
     if (!DecodeJpegRows(bytes, &rgb, &width, &height, &message))
-        return Fail(error, "not a readable JPEG picture: " + message);
+        return Fail(error, message);
     std::vector<Pixel> pixels(std::size_t(width) * height);
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = Pixel{255, rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]};

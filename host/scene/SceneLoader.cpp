@@ -1,6 +1,8 @@
 #include "SceneLoader.hpp"
 
+#include <algorithm>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "SceneJson.hpp"
@@ -20,6 +22,52 @@ bool Fail(std::string* error, const std::string& message)
     if (error != nullptr)
         *error = message;
     return false;
+}
+
+// Finds where and why a text is not JSON that this host can hold: a second pass that builds
+// nothing and stops at the first problem, a syntax error or a number beyond the range of a double.
+class JsonProblemFinder : public nlohmann::json_sax<nlohmann::json> {
+public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t bytesRead, const std::string&, const nlohmann::json::exception& problem) override
+    {
+        position = bytesRead;
+        what = problem.what();
+        return false;
+    }
+
+    std::size_t position = 0;
+    std::string what;
+};
+
+// "line L, column C: problem" for the byte at which reading stopped (counted from 1).
+std::string JsonProblem(const std::string& text)
+{
+    JsonProblemFinder finder;
+    nlohmann::json::sax_parse(text, &finder);
+    const std::size_t end = std::min(finder.position, text.size());
+    const std::size_t lineStart = end == 0 ? 0 : text.rfind('\n', end - 1);
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + end, '\n'));
+    const std::size_t column = lineStart == std::string::npos ? end : end - lineStart - 1;
+    // The library's text starts with its own identifier in brackets; the place is given here.
+    std::string problem = finder.what.substr(finder.what.find(']') + 1);
+    const std::size_t detail = problem.find(": ");
+    if (problem.find(" at line ") != std::string::npos && detail != std::string::npos)
+        problem = problem.substr(detail + 2);
+    while (!problem.empty() && problem.front() == ' ')
+        problem.erase(0, 1);
+    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + problem;
 }
 
 void ReadFormat(const SceneNode& node)
@@ -49,16 +97,17 @@ void ReadScene(const nlohmann::json& document, const std::string& sceneFolder, H
 bool LoadSceneText(const std::string& text, const std::string& sceneFolder, const std::string& sourceName,
                    HostProject& project, HostModel& model, std::string* error)
 {
-    nlohmann::json document;
-    try {
-        document = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::parse_error& problem) {
-        return Fail(error, sourceName + ": not valid JSON (" + problem.what() + ")");
-    }
+    const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
+    if (document.is_discarded())
+        return Fail(error, sourceName + ": not valid JSON at " + JsonProblem(text));
     try {
         ReadScene(document, sceneFolder, project, model);
     } catch (const SceneError& problem) {
         return Fail(error, sourceName + ": " + problem.what());
+    } catch (const std::bad_alloc&) {
+        return Fail(error, sourceName + ": not enough memory to hold the scene");
+    } catch (const std::exception& problem) {
+        return Fail(error, sourceName + ": cannot be read: " + problem.what());
     }
     return true;
 }

@@ -146,30 +146,44 @@ TEST_P(CliTest, FailedExportExitsWithTwo)
     EXPECT_FALSE(fs::exists(unwritable));
 }
 
-TEST_P(CliTest, BadCallsExitWithTwoBeforeAnyExport)
+TEST_P(CliTest, BadCallsExitWithTwoBeforeAnyExportAndSayWhy)
 {
     std::ofstream(root / "broken.json") << "{\"project\": {\"stories\": 3}}";
-    const std::vector<std::vector<std::string>> calls = {
-        {"export", SampleScene().string()},                                   // no -o
-        {"export", "-o", Target().string()},                                  // no scene
-        {"export", SampleScene().string(), "-o", Target().string(), "--dialog", "maybe"},
-        {"export", SampleScene().string(), "-o", Target().string(), "--cancel-at-poll", "zero"},
-        {"export", SampleScene().string(), "-o", Target().string(), "--bogus"},
-        {"export", SampleScene().string(), "-o", Target().string(), "--home", Home().string(), "--set", "colour=red"},
-        {"export", SampleScene().string(), "-o", Target().string(), "--home", Home().string(), "--set", "unit"},
-        {"--api", "30", "export", SampleScene().string(), "-o", Target().string()},
-        {"export", (root / "missing.json").string(), "-o", Target().string(), "--home", Home().string()},
-        {"export", (root / "broken.json").string(), "-o", Target().string(), "--home", Home().string()},
-        {"frobnicate"},
+    struct Call {
+        std::vector<std::string> words;
+        std::string message;  // what stderr must say: the word that was not understood, or the reason
     };
-    for (const std::vector<std::string>& call : calls) {
+    const Call calls[] = {
+        {{"export", SampleScene().string()}, "export needs a scene file and -o FILE"},
+        {{"export", "-o", Target().string()}, "export needs a scene file and -o FILE"},
+        {{"export", SampleScene().string(), "-o"}, "\"-o\" needs a value"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--dialog", "maybe"},
+         "--dialog \"maybe\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--cancel-at-poll", "zero"},
+         "--cancel-at-poll \"zero\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--bogus"}, "\"--bogus\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--home", Home().string(), "--set", "colour=red"},
+         "colour"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--home", Home().string(), "--set", "unit"},
+         "--set unit: expected NAME=VALUE"},
+        {{"--api", "30", "export", SampleScene().string(), "-o", Target().string()}, "--api \"30\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--api"}, "\"--api\" needs a value"},
+        {{"export", (root / "missing.json").string(), "-o", Target().string(), "--home", Home().string()},
+         "missing.json: cannot open the scene file"},
+        {{"export", (root / "broken.json").string(), "-o", Target().string(), "--home", Home().string()},
+         "broken.json: /project/stories: expected an array"},
+        {{"frobnicate"}, "\"frobnicate\" is not understood"},
+        {{"register", "--everything"}, "\"--everything\" is not understood"},
+        {{}, "no command given"},
+    };
+    for (const Call& call : calls) {
         std::string text;
-        for (const std::string& word : call)
+        for (const std::string& word : call.words)
             text += word + " ";
         SCOPED_TRACE(text);
-        const CliRun run = ZeltoHostWith(call);
+        const CliRun run = ZeltoHostWith(call.words);
         EXPECT_EQ(run.status, 2) << run.out << run.err;
-        EXPECT_FALSE(run.err.empty());
+        EXPECT_NE(run.err.find(call.message), std::string::npos) << run.err;
         EXPECT_FALSE(fs::exists(Target()));
     }
 }
@@ -306,4 +320,25 @@ TEST_P(CliTest, DirectExportWhoseLaunchFailsOrWhosePickIsRefused)
                                             missing.string(), "--home", Home().string()});
     EXPECT_EQ(wrongPick.status, 1) << wrongPick.out << wrongPick.err;
     EXPECT_NE(wrongPick.out.find("cancelled (cannot pick " + missing.string()), std::string::npos) << wrongPick.out;
+}
+
+TEST_P(CliTest, AFailedCommandShowsTheDebugChannelAndVerboseShowsItAlways)
+{
+    // A folder at the target: the export fails, and the add-on says where and why.
+    fs::create_directories(Target());
+    const std::string cause = "is not a file that can be replaced: IO::WrongTypeErr";
+    const CliRun failed = ExportSample();
+    EXPECT_EQ(failed.status, 2) << failed.out << failed.err;
+    EXPECT_NE(failed.err.find(Target().string() + " " + cause), std::string::npos) << failed.err;
+
+    const CliRun verbose = ExportSample({"--verbose"});
+    EXPECT_EQ(verbose.status, 2);
+    const std::size_t first = verbose.err.find(cause);
+    EXPECT_NE(first, std::string::npos) << verbose.err;
+    EXPECT_EQ(verbose.err.find(cause, first + 1), std::string::npos) << "shown once: " << verbose.err;
+
+    fs::remove(Target());
+    const CliRun completed = ExportSample();
+    EXPECT_EQ(completed.status, 0) << completed.out << completed.err;
+    EXPECT_EQ(completed.err.find("debug output"), std::string::npos) << completed.err;
 }

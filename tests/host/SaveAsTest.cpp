@@ -1,17 +1,28 @@
 // The host's 3D save-as through the add-on's handler, end to end with every built module: the file
 // that a confirmed export leaves, what a cancel or a failure leaves (nothing new, and an older file
 // at the target untouched), the project name in the header, and the settings menu command.
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "DGSettingsDialogScript.hpp"
+#include "ExportFolderFixture.hpp"
 #include "GSPref.hpp"
 #include "GSPrefHost.hpp"
-#include "HostTestFiles.hpp"
-#include "ModuleFixture.hpp"
+#include "IOErrors.hpp"
 #include "SceneLoader.hpp"
 #include "SmallProject.hpp"
 #include "ZeltoReader.hpp"
@@ -58,36 +69,8 @@ API_Guid NumberedGuid(UInt32 number)
 
 }  // namespace
 
-class SaveAsTest : public ModuleTest {
+class SaveAsTest : public ExportFolderTest {
 protected:
-    void SetUp() override
-    {
-        ModuleTest::SetUp();
-        char folderTemplate[] = "/tmp/zelto-saveas-XXXXXX";
-        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-        root = folderTemplate;
-        fs::create_directories(Home());
-        fs::create_directories(Out());
-        GSPref::SetUserDataFolder(Home().string());
-        DGScriptedUser::Reset();
-        LoadModule();
-        std::string error;
-        ASSERT_EQ(host->RunStartupProtocol(&error), NoError) << error;
-    }
-
-    void TearDown() override
-    {
-        ModuleTest::TearDown();
-        DGScriptedUser::Reset();
-        GSPref::SetUserDataFolder("");
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
-
-    fs::path Home() const { return root / "home"; }
-    fs::path Out() const { return root / "out"; }
-    fs::path Target() const { return Out() / "House.Zelto"; }
-
     void LoadSmallScene()
     {
         std::string error;
@@ -117,8 +100,6 @@ protected:
         }
     }
 
-    GSErrCode SaveAs(const fs::path& target) { return host->SaveAs3D(IO::Location(target.c_str())); }
-
     // What the user does in the next settings dialog.
     void PlanSettingsDialog(const std::vector<std::pair<std::string, std::string>>& settings, bool confirm)
     {
@@ -147,8 +128,6 @@ protected:
         }
         return 0;
     }
-
-    fs::path root;
 };
 
 INSTANTIATE_TEST_SUITE_P(AllModules, SaveAsTest, ::testing::ValuesIn(BuiltModuleVersions()), VersionName);
@@ -180,6 +159,20 @@ TEST_P(SaveAsTest, ConfirmedExportReplacesAnOlderFile)
     ASSERT_EQ(SaveAs(Target()), NoError);
     EXPECT_NO_THROW(zelto_reader::ReadFile(Target().string()));
     EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"});
+}
+
+TEST_P(SaveAsTest, AnyNameThatTheSaveDialogAcceptsIsExported)
+{
+    LoadSmallScene();
+    const std::string longest = std::string(249, 'n') + ".Zelto";  // 255 bytes, the most a name holds
+    for (const std::string& name : {std::string("Plan 12:30.Zelto"), std::string("tab\there.Zelto"), longest}) {
+        SCOPED_TRACE(name);
+        fs::remove_all(Out());
+        fs::create_directories(Out());
+        ASSERT_EQ(SaveAs(Out() / name), NoError);
+        EXPECT_EQ(zelto_reader::ReadFile((Out() / name).string()).counts.objects, 2);
+        EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{name});
+    }
 }
 
 TEST_P(SaveAsTest, SettingsConfirmedInTheDialogAreStoredAndUsed)
@@ -427,5 +420,307 @@ TEST_P(SaveAsTest, MenuItemsWithoutAnActionReturnZero)
         Recorder().calls.clear();
         EXPECT_EQ(host->InvokeMenuCommand(AddOnMenu, item), NoError);
         EXPECT_TRUE(Recorder().calls.empty()) << "the item does nothing";
+    }
+}
+
+// ---- Odd targets, publishing last, and exports to one target at once ------------------------------
+
+namespace {
+
+// Root passes every permission check of the file system; while this lives the process does not, so
+// a read-only folder refuses writes as it does for a user. Nothing changes for other users.
+class WithoutPermissionOverride {
+public:
+    WithoutPermissionOverride()
+    {
+        if (::geteuid() != 0 || !ReadCapabilities(saved))
+            return;
+        __user_cap_data_struct reduced[_LINUX_CAPABILITY_U32S_3];
+        std::memcpy(reduced, saved, sizeof reduced);
+        for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            reduced[CAP_TO_INDEX(capability)].effective &= ~CAP_TO_MASK(capability);
+        dropped = WriteCapabilities(reduced);
+    }
+    ~WithoutPermissionOverride()
+    {
+        if (dropped)
+            WriteCapabilities(saved);
+    }
+    WithoutPermissionOverride(const WithoutPermissionOverride&) = delete;
+    WithoutPermissionOverride& operator=(const WithoutPermissionOverride&) = delete;
+
+private:
+    static bool ReadCapabilities(__user_cap_data_struct (&data)[_LINUX_CAPABILITY_U32S_3])
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        return ::syscall(SYS_capget, &header, data) == 0;
+    }
+    static bool WriteCapabilities(__user_cap_data_struct (&data)[_LINUX_CAPABILITY_U32S_3])
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        return ::syscall(SYS_capset, &header, data) == 0;
+    }
+
+    __user_cap_data_struct saved[_LINUX_CAPABILITY_U32S_3] = {};
+    bool dropped = false;
+};
+
+std::uint32_t PermissionsOf(const fs::path& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::uint32_t>(info.st_mode & 07777) : 0u;
+}
+
+bool IsRegularFile(const fs::path& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
+TEST_P(SaveAsTest, OddTargetsAreRefusedUntouchedOrReplacedByARegularFile)
+{
+    struct Case {
+        const char* title;
+        std::function<void(const fs::path& target)> arrange;
+        GSErrCode expected;
+        std::function<void(const fs::path& target)> check;  // after the export
+    };
+    const fs::path elsewhere = root / "elsewhere.txt";
+    const Case cases[] = {
+        {"a pipe is refused and stays a pipe",
+         [](const fs::path& target) { ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0); }, APIERR_GENERAL,
+         [](const fs::path& target) { EXPECT_TRUE(fs::is_fifo(fs::symlink_status(target))); }},
+        {"a folder is refused with what it holds",
+         [](const fs::path& target) {
+             fs::create_directory(target);
+             WriteWholeFile(target / "inside.txt", "kept");
+         },
+         APIERR_GENERAL,
+         [](const fs::path& target) { EXPECT_EQ(ReadWholeFile(target / "inside.txt"), "kept"); }},
+        {"a file in a read-only folder is kept",
+         [](const fs::path& target) {
+             WriteWholeFile(target, "an older export");
+             fs::permissions(target.parent_path(), fs::perms(0555));
+         },
+         APIERR_GENERAL,
+         [](const fs::path& target) {
+             fs::permissions(target.parent_path(), fs::perms(0755));
+             EXPECT_EQ(ReadWholeFile(target), "an older export");
+         }},
+        {"a private file keeps its permissions",
+         [](const fs::path& target) {
+             WriteWholeFile(target, "an older export");
+             fs::permissions(target, fs::perms(0600));
+         },
+         NoError,
+         [](const fs::path& target) {
+             EXPECT_EQ(PermissionsOf(target), 0600u);
+             EXPECT_TRUE(IsRegularFile(target));
+         }},
+        {"a symbolic link is replaced, not written through",
+         [&elsewhere](const fs::path& target) {
+             WriteWholeFile(elsewhere, "the link's file");
+             fs::permissions(elsewhere, fs::perms(0640));
+             fs::create_symlink(elsewhere, target);
+         },
+         NoError,
+         [&elsewhere](const fs::path& target) {
+             EXPECT_TRUE(IsRegularFile(target));
+             EXPECT_EQ(PermissionsOf(target), 0640u) << "the permissions of the file the link led to";
+             EXPECT_EQ(ReadWholeFile(elsewhere), "the link's file");
+         }},
+        {"a hard link is replaced, its other name keeps the older file",
+         [&elsewhere](const fs::path& target) {
+             WriteWholeFile(elsewhere, "the linked file");
+             fs::create_hard_link(elsewhere, target);
+         },
+         NoError, [&elsewhere](const fs::path&) { EXPECT_EQ(ReadWholeFile(elsewhere), "the linked file"); }},
+        {"a link that leads nowhere is replaced",
+         [](const fs::path& target) { fs::create_symlink(target.parent_path() / "missing", target); }, NoError,
+         [](const fs::path& target) { EXPECT_TRUE(IsRegularFile(target)); }},
+    };
+    LoadSmallScene();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        fs::remove(elsewhere);
+        fs::remove_all(Out());
+        fs::create_directories(Out());
+        c.arrange(Target());
+        {
+            WithoutPermissionOverride asAUser;
+            EXPECT_EQ(SaveAs(Target()), c.expected);
+        }
+        c.check(Target());
+        EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"}) << "nothing is left beside the target";
+        if (c.expected == NoError) {
+            EXPECT_EQ(zelto_reader::ReadFile(Target().string()).counts.objects, 2);
+        }
+    }
+}
+
+TEST_P(SaveAsTest, TheFileIsPublishedOnlyAfterEverythingElseSucceeded)
+{
+    LoadSmallScene();
+    WriteWholeFile(Target(), "an older export");
+    HostControl::Failure failure;
+    failure.kind = HostControl::Failure::Kind::HostException;
+    failure.code = APIERR_GENERAL;
+    HostControl::Inject("ACAPI_ProcessWindow_CloseProcessWindow", failure);
+    EXPECT_EQ(SaveAs(Target()), APIERR_GENERAL);
+    EXPECT_EQ(ReadWholeFile(Target()), "an older export") << "a failed export never replaced the target";
+    EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"});
+
+    // A window the host only reports it could not close does not cost the export.
+    HostControl::InjectError("ACAPI_ProcessWindow_CloseProcessWindow", APIERR_GENERAL);
+    EXPECT_EQ(SaveAs(Target()), NoError);
+    EXPECT_EQ(zelto_reader::ReadFile(Target().string()).counts.objects, 2);
+}
+
+namespace {
+
+// How one of several exports to one target ends, planned before it starts.
+enum class PlannedEnd { Completes, FailsWriting, IsCancelled };
+
+struct ConcurrentExport {
+    double scale;  // tells the exports' files apart
+    PlannedEnd end;
+};
+
+// The child's exit status for the handler's result.
+constexpr int ExitCompleted = 10;
+constexpr int ExitCancelled = 11;
+constexpr int ExitFailed = 12;
+constexpr int ExitOther = 13;
+
+int ExitStatusFor(GSErrCode result)
+{
+    switch (result) {
+        case NoError: return ExitCompleted;
+        case APIERR_CANCEL: return ExitCancelled;
+        case APIERR_GENERAL: return ExitFailed;
+        default: return ExitOther;
+    }
+}
+
+int ExpectedExitStatus(PlannedEnd end)
+{
+    switch (end) {
+        case PlannedEnd::Completes: return ExitCompleted;
+        case PlannedEnd::FailsWriting: return ExitFailed;
+        case PlannedEnd::IsCancelled: return ExitCancelled;
+    }
+    return ExitOther;
+}
+
+}  // namespace
+
+// Several hosts export one large scene to one target at once (each a process of its own, forked
+// once the scene is loaded). While they run the target is read again and again: it only ever holds
+// the older file or a complete file of an export that reports success, and each export reports
+// what it did.
+TEST_P(SaveAsTest, ExportsToOneTargetAtOnceOnlyEverLeaveACompleteFileThere)
+{
+    const ConcurrentExport exports[] = {
+        {1.0, PlannedEnd::Completes},    {2.0, PlannedEnd::FailsWriting}, {3.0, PlannedEnd::Completes},
+        {4.0, PlannedEnd::IsCancelled},  {5.0, PlannedEnd::Completes},    {6.0, PlannedEnd::Completes},
+    };
+    LoadLargeModel(15000);
+    const std::string older = "an older export";
+    WriteWholeFile(Target(), older);
+    HostControl::TheRecorder().keepCalls = false;
+
+    std::vector<pid_t> children;
+    for (const ConcurrentExport& run : exports) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int status = ExitOther;
+            try {
+                std::string error;
+                const std::vector<std::pair<std::string, std::string>> settings = {
+                    {"unit", "6"}, {"scale", std::to_string(run.scale)}};
+                if (ScriptSettingsDialog(settings, true, &error)) {
+                    if (run.end == PlannedEnd::FailsWriting)
+                        HostControl::InjectError("IO::File::WriteBin", IO::DiskFullErr, 0);
+                    if (run.end == PlannedEnd::IsCancelled)
+                        host->Process().CancelAtPoll(3);
+                    status = ExitStatusFor(SaveAs(Target()));
+                }
+            } catch (...) {
+            }
+            ::_exit(status);
+        }
+        children.push_back(child);
+    }
+
+    std::vector<double> seenScales;
+    bool seenNewFile = false;
+    std::size_t running = children.size();
+    std::vector<int> statuses(children.size(), -1);
+    while (running > 0) {
+        const std::string bytes = ReadWholeFile(Target());
+        if (bytes == older) {
+            EXPECT_FALSE(seenNewFile) << "the older file came back";
+        } else {
+            seenNewFile = true;
+            try {
+                seenScales.push_back(zelto_reader::ReadBytes(std::vector<uint8_t>(bytes.begin(), bytes.end())).header.scale);
+            } catch (const std::exception& problem) {
+                ADD_FAILURE() << "the target held an incomplete file (" << bytes.size() << " bytes): " << problem.what();
+            }
+        }
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            int status = 0;
+            if (statuses[i] == -1 && ::waitpid(children[i], &status, WNOHANG) == children[i]) {
+                statuses[i] = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                --running;
+            }
+        }
+    }
+
+    std::vector<double> completedScales;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        SCOPED_TRACE("export at scale " + std::to_string(exports[i].scale));
+        EXPECT_EQ(statuses[i], ExpectedExitStatus(exports[i].end));
+        if (statuses[i] == ExitCompleted)
+            completedScales.push_back(exports[i].scale);
+    }
+    seenScales.push_back(zelto_reader::ReadFile(Target().string()).header.scale);
+    for (const double scale : seenScales) {
+        EXPECT_NE(std::find(completedScales.begin(), completedScales.end(), scale), completedScales.end())
+            << "the target held the file of the export at scale " << scale << ", which did not report success";
+    }
+    EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"}) << "no temporary file stays behind";
+}
+
+TEST_P(SaveAsTest, APreferenceCloseThatThrowsIsLoggedAndTheExportGoesOn)
+{
+    LoadSmallScene();
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        WriteWholeFile(Target(), "an older export");
+        Recorder().debugLines.clear();
+        HostControl::Failure failure;
+        failure.kind = HostControl::Failure::Kind::HostException;
+        failure.code = GSPref::StoreWriteErr;
+        HostControl::Inject("GSPref::Close", failure);
+        PlanSettingsDialog({{"unit", "5"}}, confirm);
+        EXPECT_EQ(SaveAs(Target()), confirm ? NoError : APIERR_CANCEL);
+        HostControl::ClearFailures();
+        if (confirm) {
+            EXPECT_EQ(zelto_reader::ReadFile(Target().string()).header.unit, 5);
+            EXPECT_EQ(StoredInt32("Export Unit"), 5) << "what was stored before the close stands";
+        } else {
+            EXPECT_EQ(ReadWholeFile(Target()), "an older export");
+        }
+        EXPECT_EQ(EntriesOf(Out()), std::vector<std::string>{"House.Zelto"}) << "the temporary file is removed";
+        EXPECT_EQ(GSPref::CountOpenRoots(), 0);
+        const auto named = std::find_if(Recorder().debugLines.begin(), Recorder().debugLines.end(),
+                                        [](const std::string& line) {
+                                            return line.find("Cannot close the preferences") != std::string::npos;
+                                        });
+        EXPECT_NE(named, Recorder().debugLines.end()) << "the failed close is logged";
     }
 }

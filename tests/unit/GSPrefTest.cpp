@@ -156,35 +156,89 @@ TEST_F(GSPrefTest, TheFileHoldsFolderKeyAndValueAsTextLines)
               "i\tZelto\tExport Scale\t2500000\n");
 }
 
-TEST_F(GSPrefTest, ADamagedFileReadsAsEmptyAndTheNextWriteReplacesIt)
+TEST_F(GSPrefTest, ADamagedLineIsPassedOverNamedAndTheOtherValuesAreKept)
 {
-    const std::string good = "GSPref 1\ni\tZelto\tKey\t5\n";
-    const std::string damaged[] = {
-        "",
-        std::string("\x00\xFF garbage", 10),
-        "i\tZelto\tKey\t5\n",                              // no header
-        "GSPref 2\ni\tZelto\tKey\t5\n",                    // a format this host does not know
-        "GSPref 1\ni\tZelto\tKey\t5",                      // cut short
-        "GSPref 1\ni\tZelto\tKey\t5x\n",                   // not a number
-        "GSPref 1\ni\tZelto\tKey\t2147483648\n",           // beyond Int32
-        "GSPref 1\nb\tZelto\tKey\tyes\n",                  // not a bool
-        "GSPref 1\ns\tZelto\tKey\tbad\\q\n",               // unknown escape
-        "GSPref 1\ni\tZelto\tKey\n",                       // a field missing
-        "GSPref 1\nx\tZelto\tKey\t5\n",                    // unknown type
-        "GSPref 1\ni\t\tKey\t5\n",                         // no folder
-        "GSPref 1\ni\tZelto\tKey\t5\ni\tZelto\tKey\t6\n",  // the same value twice
+    // A stored Cinema 4D location before and a setting after the damaged line.
+    const std::string before = "GSPref 1\ns\tZelto\tC4D Path\t/Apps/C4D\n";
+    const std::string after = "i\tZelto\tExport Unit\t3\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        std::size_t line;  // the line named as passed over
     };
-    for (const std::string& text : damaged) {
-        SCOPED_TRACE(text);
-        WritePreferenceFile(text);
-        OpenedRoot root;
-        ASSERT_EQ(root.Result(), NoError);
-        Int32 value = 0;
-        EXPECT_EQ(root->ReadInt32("Zelto", "Key", &value, 9, GSPref::FailWhenAbsent), GSPref::KeyNotFoundErr);
-        EXPECT_EQ(value, 9);
-        ASSERT_EQ(root->WriteInt32("Zelto", "Key", 5), NoError);
-        EXPECT_EQ(PreferenceFileText(), good);
+    const Case cases[] = {
+        {"binary garbage", before + std::string("\x00\xFF garbage\n", 11) + after, 3},
+        {"not a number", before + "i\tZelto\tKey\t5x\n" + after, 3},
+        {"beyond Int32", before + "i\tZelto\tKey\t2147483648\n" + after, 3},
+        {"not a bool", before + "b\tZelto\tKey\tyes\n" + after, 3},
+        {"unknown escape", before + "s\tZelto\tKey\tbad\\q\n" + after, 3},
+        {"a field missing", before + "i\tZelto\tKey\n" + after, 3},
+        {"unknown type", before + "x\tZelto\tKey\t5\n" + after, 3},
+        {"no folder", before + "i\t\tKey\t5\n" + after, 3},
+        {"the same value twice", before + "s\tZelto\tC4D Path\t/Other\n" + after, 3},
+        {"cut short", before + after + "i\tZelto\tKey\t5", 4},
+        {"no header", before.substr(9) + after, 1},
+        {"a header this host does not know", "GSPref 2\n" + before.substr(9) + after, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WritePreferenceFile(c.text);
+        Recorder().debugLines.clear();
+        {
+            OpenedRoot root;
+            ASSERT_EQ(root.Result(), NoError);
+            GS::UniString path;
+            EXPECT_EQ(root->ReadString("Zelto", "C4D Path", &path, "", GSPref::FailWhenAbsent), NoError);
+            EXPECT_EQ(path, GS::UniString("/Apps/C4D"));
+            Int32 value = 0;
+            EXPECT_EQ(root->ReadInt32("Zelto", "Key", &value, 9, GSPref::FailWhenAbsent), GSPref::KeyNotFoundErr);
+            EXPECT_EQ(value, 9);
+            ASSERT_EQ(root->WriteInt32("Zelto", "Export Unit", 4), NoError);
+        }
+        EXPECT_EQ(PreferenceFileText(), "GSPref 1\ns\tZelto\tC4D Path\t/Apps/C4D\ni\tZelto\tExport Unit\t4\n")
+            << "the next write keeps the other values";
+        ASSERT_EQ(Recorder().debugLines.size(), 1u);
+        EXPECT_NE(Recorder().debugLines[0].find("line " + std::to_string(c.line) + ":"), std::string::npos)
+            << Recorder().debugLines[0];
     }
+}
+
+TEST_F(GSPrefTest, AStoreThatCannotBeReadGivesTheDefaultsAndRefusesWrites)
+{
+    std::filesystem::create_directory(home.PathOf(GSPref::PreferenceFileName));
+    OpenedRoot root;
+    ASSERT_EQ(root.Result(), NoError);
+    Int32 value = 0;
+    EXPECT_EQ(root->ReadInt32("Zelto", "Key", &value, 9, GSPref::DefaultWhenAbsent), NoError);
+    EXPECT_EQ(value, 9);
+    EXPECT_EQ(root->WriteInt32("Zelto", "Key", 5), GSPref::StoreWriteErr);
+    EXPECT_EQ(Recorder().debugLines.size(), 1u) << "the store says once why it starts empty";
+    EXPECT_TRUE(std::filesystem::is_directory(home.PathOf(GSPref::PreferenceFileName)));
+}
+
+TEST_F(GSPrefTest, TheFileIsReadOncePerSessionAndWrittenOnlyForAChange)
+{
+    {
+        OpenedRoot root;
+        ASSERT_EQ(root->WriteInt32("Zelto", "Key", 1), NoError);
+    }
+    OpenedRoot first;
+    Int32 value = 0;
+    ASSERT_EQ(first->ReadInt32("Zelto", "Key", &value, 0, GSPref::FailWhenAbsent), NoError);
+    // Another host stores a value meanwhile: this session goes on with what it read, and a write of
+    // the value it holds already leaves the file alone.
+    WritePreferenceFile("GSPref 1\ni\tZelto\tKey\t2\n");
+    {
+        OpenedRoot second;  // the same session: a root is open
+        EXPECT_EQ(second->ReadInt32("Zelto", "Key", &value, 0, GSPref::FailWhenAbsent), NoError);
+        EXPECT_EQ(value, 1);
+        EXPECT_EQ(second->WriteInt32("Zelto", "Key", 1), NoError);
+        EXPECT_EQ(PreferenceFileText(), "GSPref 1\ni\tZelto\tKey\t2\n");
+    }
+    GSPref::CloseRootKey(first.Get());  // the session ends (the fixture's close is then refused)
+    OpenedRoot next;
+    EXPECT_EQ(next->ReadInt32("Zelto", "Key", &value, 0, GSPref::FailWhenAbsent), NoError);
+    EXPECT_EQ(value, 2) << "a new session reads the file again";
 }
 
 TEST_F(GSPrefTest, ARootOpensOnlyForTheUserDomainOfAnExistingUserDataFolder)

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/AddonTestEnvironment.hpp"
 #include "HostNames.hpp"
+#include "IOErrors.hpp"
 
 namespace {
 
@@ -125,9 +127,26 @@ TEST(ErrorNames, ZeroIsNoErrorAndOtherFamiliesAreUnknown)
 {
     EXPECT_STREQ(ErrID_To_Name(0), "NO_ERROR");
     // Positive values, among them the host codes with the sign bit cleared, and codes of other
-    // families that the file helpers pass on.
-    for (int code : {1, 7003, 0x01060001, 0x01060003, INT_MAX, -1, -50, -108, -7003, INT_MIN})
+    // families, the file layer's neighbours included.
+    for (int code : {1, 7003, 0x01060001, 0x01060003, INT_MAX, -1, -50, -108, -7003, INT_MIN, -5100, -5115, -5119,
+                     -5121, 5103})
         EXPECT_EQ(std::string(ErrID_To_Name(code)), UnknownError) << code;
+}
+
+TEST(ErrorNames, FileLayerCodesThatTheFileHelpersPassOnAreNamed)
+{
+    const std::pair<GSErrCode, const char*> named[] = {
+        {IO::NotFoundErr, "IO::NotFoundErr"},         {IO::AlreadyExistsErr, "IO::AlreadyExistsErr"},
+        {IO::AccessDeniedErr, "IO::AccessDeniedErr"}, {IO::WrongTypeErr, "IO::WrongTypeErr"},
+        {IO::NotEmptyErr, "IO::NotEmptyErr"},         {IO::BadLocationErr, "IO::BadLocationErr"},
+        {IO::BadNameErr, "IO::BadNameErr"},           {IO::NotOpenErr, "IO::NotOpenErr"},
+        {IO::AlreadyOpenErr, "IO::AlreadyOpenErr"},   {IO::WrongOpenModeErr, "IO::WrongOpenModeErr"},
+        {IO::EndOfFileErr, "IO::EndOfFileErr"},       {IO::DiskFullErr, "IO::DiskFullErr"},
+        {IO::TooLongErr, "IO::TooLongErr"},           {IO::BadParameterErr, "IO::BadParameterErr"},
+        {IO::GeneralIOErr, "IO::GeneralIOErr"},
+    };
+    for (const auto& [code, name] : named)
+        EXPECT_STREQ(ErrID_To_Name(code), name) << code;
 }
 
 TEST(ErrorNames, HostConstantsOfTheHeaderCarryTheirOwnNames)

@@ -129,6 +129,19 @@ TEST_F(HostProjectTest, ElementLookupFollowsAddedAndChangedElements)
     project.elements[9].record.header.guid = GuidNumbered(9999);
     EXPECT_EQ(project.FindElement(GuidNumbered(10)), nullptr);
     EXPECT_EQ(project.FindElement(GuidNumbered(9999)), &project.elements[9]);
+
+    project.elements.pop_back();  // the duplicate
+    project.elements.pop_back();  // number 500
+    EXPECT_EQ(project.FindElement(GuidNumbered(500)), nullptr);
+    EXPECT_EQ(project.FindElement(GuidNumbered(499)), &project.elements[498]);
+
+    // Changed in place and never looked up by its old GUID: found at the latest once the lookups
+    // since the last index have paid for a new one.
+    project.elements[19].record.header.guid = GuidNumbered(8888);
+    const ZeltoHost::HostElement* found = nullptr;
+    for (std::size_t lookup = 0; lookup <= project.elements.size() && found == nullptr; ++lookup)
+        found = project.FindElement(GuidNumbered(8888));
+    EXPECT_EQ(found, &project.elements[19]);
 }
 
 TEST_F(HostProjectTest, ElementListHoldsTheElementsOfOneTypeInProjectOrder)
@@ -301,6 +314,31 @@ TEST_F(HostProjectTest, MemoryRunningOutLeavesNoHandleBehind)
         EXPECT_EQ(params, nullptr);
         HostControl::ClearFailures();
     }
+}
+
+TEST_F(HostProjectTest, ADisposalThatReportsAFailureStillReleasesTheHandles)
+{
+    const Int32 index = AddLampPart();
+    ZeltoHost::HostElement& lamp = project.AddElement(7, GuidNumbered(1));
+    lamp.parameters.push_back(HostParameter::Array("levels", 2, 1, 3, BytesOf({1.0, 2.0, 3.0})));
+    const Int64 blocksBefore = BMLiveBlockCount();
+
+    double a = 0.0;
+    double b = 0.0;
+    int count = 0;
+    API_AddParType** params = nullptr;
+    ASSERT_EQ(LibPart::GetParams(index, &a, &b, &count, &params), NoError);
+    API_ElementMemo memo = Zeroed<API_ElementMemo>();
+    ASSERT_EQ(project.GetElementMemo(GuidNumbered(1), &memo), NoError);
+    ASSERT_GT(BMLiveBlockCount(), blocksBefore);
+
+    HostControl::InjectError("ACAPI_DisposeAddParHdl", APIERR_GENERAL);
+    HostControl::InjectError("ACAPI_DisposeElemMemoHdls", APIERR_MEMFULL);
+    EXPECT_EQ(ACAPI_DisposeAddParHdl(&params), APIERR_GENERAL);
+    EXPECT_EQ(ACAPI_DisposeElemMemoHdls(&memo), APIERR_MEMFULL);
+    EXPECT_EQ(params, nullptr);
+    EXPECT_EQ(memo.params, nullptr);
+    EXPECT_EQ(BMLiveBlockCount(), blocksBefore) << "the failure is reported, the memory is released";
 }
 
 // ---- Attributes -----------------------------------------------------------------------------------------

@@ -56,13 +56,23 @@ TEST(IOLocation, ParsesAbsolutePathsIntoOneNormalForm)
 
 TEST(IOLocation, AppendsOnlyLegalNamesSoNoNameLeavesItsFolder)
 {
-    const char* const illegal[] = {"", ".", "..", "a/b", "a:b", "tab\there", "x\x7f"};
-    for (const char* name : illegal) {
+    const GS::uchar_t withNul[] = {'a', 0, 'b'};
+    const IO::Name illegal[] = {IO::Name(""), IO::Name("."), IO::Name(".."), IO::Name("a/b"),
+                                IO::Name(GS::UniString(withNul, 3)), IO::Name(std::string(256, 'n').c_str())};
+    for (const IO::Name& name : illegal) {
+        SCOPED_TRACE(name.ToUtf8());
+        IO::Location location("/base");
+        EXPECT_EQ(location.AppendToLocal(name), IO::BadNameErr);
+        EXPECT_EQ(location.ToUtf8Path(), "/base");
+        EXPECT_TRUE(IO::Location(IO::Location("/base"), name).IsEmpty());
+    }
+    // Only the separator and NUL are refused, as on the platform: what a save dialog accepts is legal.
+    const std::string legal[] = {"Plan 12:30.Zelto", "tab\there", "x\x7f", ".hidden", "...", std::string(255, 'n')};
+    for (const std::string& name : legal) {
         SCOPED_TRACE(name);
         IO::Location location("/base");
-        EXPECT_EQ(location.AppendToLocal(IO::Name(name)), IO::BadNameErr);
-        EXPECT_EQ(location.ToUtf8Path(), "/base");
-        EXPECT_TRUE(IO::Location(IO::Location("/base"), IO::Name(name)).IsEmpty());
+        EXPECT_EQ(location.AppendToLocal(IO::Name(name.c_str())), NoError);
+        EXPECT_EQ(location.ToUtf8Path(), "/base/" + name);
     }
     IO::Location location("/base");
     EXPECT_EQ(location.AppendToLocal(IO::Name("file.txt")), NoError);
@@ -181,7 +191,7 @@ TEST(IOName, MakesIllegalNamesLegal)
         std::string legal;
     };
     const Case cases[] = {
-        {"ok name.txt", "ok name.txt"}, {"a/b:c", "a_b_c"}, {"line\nbreak", "line_break"},
+        {"ok name.txt", "ok name.txt"}, {"a/b:c", "a_b:c"}, {"line\nbreak", "line\nbreak"},
         {"", "_"},                      {".", "_"},         {"..", "__"},
     };
     for (const Case& c : cases) {
@@ -662,6 +672,31 @@ TEST_F(InputOutputTest, CreatesEntriesAndTellsTheirTypes)
     HostControl::InjectError("IO::fileSystem::CreateFile", -4249);
     EXPECT_EQ(IO::fileSystem.CreateFile(LocationOf("g")), -4249);
     EXPECT_FALSE(temp.Exists("g"));
+}
+
+TEST_F(InputOutputTest, ReadsAndSetsPermissionsThroughLinks)
+{
+    temp.WriteFile("f", "x");
+    ASSERT_EQ(::symlink(temp.PathOf("f").c_str(), temp.PathOf("l").c_str()), 0);
+    for (const UInt32 permissions : {0600u, 0640u, 0755u, 0u}) {
+        SCOPED_TRACE(permissions);
+        EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("l"), permissions), NoError);
+        struct stat info {};
+        ASSERT_EQ(::stat(temp.PathOf("f").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, permissions) << "the link leads to the file";
+        UInt32 read = 01000;
+        EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("l"), &read), NoError);
+        EXPECT_EQ(read, permissions);
+    }
+    UInt32 read = 0;
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("f"), 04755), IO::BadParameterErr);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("missing"), &read), IO::NotFoundErr);
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("missing"), 0644), IO::NotFoundErr);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("f"), nullptr), IO::BadParameterErr);
+    HostControl::InjectError("IO::fileSystem::SetPermissions", -4250);
+    EXPECT_EQ(IO::fileSystem.SetPermissions(LocationOf("f"), 0644), -4250);
+    HostControl::InjectError("IO::fileSystem::GetPermissions", -4251);
+    EXPECT_EQ(IO::fileSystem.GetPermissions(LocationOf("f"), &read), -4251);
 }
 
 // ---- The macOS bridge and the module's own location -----------------------------------------------

@@ -54,7 +54,7 @@ protected:
 
 }  // namespace
 
-TEST_F(LogHelpersTest, LogCallsShowNothingWithoutASink)
+TEST_F(LogHelpersTest, LogCallsGoToTheDebugChannelWithoutASink)
 {
     LogMessageFatal("fatal %d\n", 1);
     LogMessageError("error %s\n", "text");
@@ -63,7 +63,15 @@ TEST_F(LogHelpersTest, LogCallsShowNothingWithoutASink)
     LogMessageDebug("debug\n");
     LogMessageTrace("trace\n");
     LogMessage(LogLevel_Error, "dispatched %d\n", 2);
-    ExpectHostUntouched();
+    LogMessage(static_cast<LogLevel>(7), "no level\n");
+    LogMessageError("%s", "100%d, shown as it is\n");
+    const std::vector<std::string> expected = {"fatal 1\n", "error text\n", "warning\n",   "info\n",
+                                               "debug\n",   "trace\n",      "dispatched 2\n",
+                                               "100%d, shown as it is\n"};
+    EXPECT_EQ(Recorder().debugLines, expected);
+    EXPECT_TRUE(Recorder().calls.empty());
+    EXPECT_TRUE(Recorder().alerts.empty());
+    EXPECT_EQ(Recorder().beeps, 0);
 }
 
 TEST_F(LogHelpersTest, EachFunctionFormatsAtItsOwnLevel)

@@ -10,6 +10,7 @@
 #include "BM.hpp"
 #include "DGSettingsDialogScript.hpp"
 #include "HostControl.hpp"
+#include "IOErrors.hpp"
 #include "MAExporterTest.hpp"
 
 using namespace engine_test;
@@ -264,7 +265,7 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
          "GeneralException (-4711"},
         {"out of memory in a model read", modelFault(ZeltoHost::ModelRead::BodyCount, Kind::OutOfMemory), "bad_alloc"},
         {"other exception from a model read", modelFault(ZeltoHost::ModelRead::Element, Kind::OtherException),
-         "Export failed"},
+         "Export failed in \"Computing the scene bounds\": injected model read failure"},
         {"host exception out of a host call",
          [](ZeltoHost::ModelData&) {
              HostControl::Failure failure;
@@ -273,8 +274,8 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
              HostControl::Inject("ACAPI_Element_GetElemTypeName", failure);
          },
          "(-4712"},
-        {"write error", [](ZeltoHost::ModelData&) { HostControl::InjectError("IO::File::WriteBin", -36); },
-         "Export failed"},
+        {"write error", [](ZeltoHost::ModelData&) { HostControl::InjectError("IO::File::WriteBin", IO::DiskFullErr); },
+         "Cannot write the export file: IO::DiskFullErr"},
     };
     const ZeltoHost::ModelData healthy = model;
     for (const Case& c : cases) {

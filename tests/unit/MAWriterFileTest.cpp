@@ -33,19 +33,24 @@ TEST_F(MAWriterFileTest, TargetIsUntouchedUntilFinishPutsTheTemporaryFileThere)
 {
     temp.WriteFile(TargetName, "previous export");
     auto writer = MakeWriter();
-    EXPECT_EQ(writer->TemporaryLocation().ToUtf8Path(), temp.PathOf(TemporaryName()));
-    EXPECT_TRUE(temp.Exists(TemporaryName()));
+    IO::Name temporaryName;
+    ASSERT_EQ(writer->TemporaryLocation().GetLastLocalName(&temporaryName), NoError);
+    EXPECT_EQ(writer->TemporaryLocation().ToUtf8Path(), temp.PathOf(temporaryName.ToUtf8()));
+    EXPECT_EQ(TemporaryNames(), std::vector<std::string>{temporaryName.ToUtf8()});
+    EXPECT_EQ(temporaryName.ToUtf8().rfind(std::string(".") + TargetName + ".", 0), 0u) << temporaryName.ToUtf8();
 
     writer->WriteHeader("House", "Proj");
     for (int i = 0; i < PointsOverTwoBuffers; ++i)
         writer->WritePoint(i, i, i);
     EXPECT_EQ(temp.ReadFile(TargetName), "previous export");
 
-    writer->Finish();
+    writer->CloseFile();
+    EXPECT_EQ(temp.ReadFile(TargetName), "previous export") << "a closed file is not yet published";
+    writer->Publish();
     EXPECT_TRUE(writer->IsFinished());
-    EXPECT_FALSE(temp.Exists(TemporaryName()));
+    EXPECT_TRUE(TemporaryNames().empty());
     EXPECT_GT(temp.ReadFile(TargetName).size(), std::size_t(24) * PointsOverTwoBuffers);
-    writer->Finish();  // a second Finish changes nothing
+    writer->Publish();  // a second Publish changes nothing
     writer.reset();
     EXPECT_TRUE(temp.Exists(TargetName));
     EXPECT_EQ(EntryCount(temp.Path()), 1u);
@@ -56,8 +61,10 @@ TEST_F(MAWriterFileTest, WriterDestroyedWithoutFinishLeavesTheFolderAsItWas)
     struct Case {
         const char* label;
         bool existingTarget;
+        bool closed;  // CloseFile ran, Publish did not
     };
-    for (const Case& c : {Case{"existing target", true}, Case{"no target", false}}) {
+    for (const Case& c : {Case{"existing target", true, false}, Case{"no target", false, false},
+                          Case{"closed, not published", true, true}}) {
         SCOPED_TRACE(c.label);
         std::filesystem::remove(temp.PathOf(TargetName));
         if (c.existingTarget)
@@ -67,8 +74,10 @@ TEST_F(MAWriterFileTest, WriterDestroyedWithoutFinishLeavesTheFolderAsItWas)
             writer->WriteHeader("House", "Proj");
             for (int i = 0; i < PointsOverTwoBuffers; ++i)
                 writer->WritePoint(i, i, i);
+            if (c.closed)
+                writer->CloseFile();
         }
-        EXPECT_FALSE(temp.Exists(TemporaryName()));
+        EXPECT_TRUE(TemporaryNames().empty());
         EXPECT_EQ(temp.Exists(TargetName), c.existingTarget);
         if (c.existingTarget) {
             EXPECT_EQ(temp.ReadFile(TargetName), "previous export");
@@ -76,42 +85,83 @@ TEST_F(MAWriterFileTest, WriterDestroyedWithoutFinishLeavesTheFolderAsItWas)
     }
 }
 
-TEST_F(MAWriterFileTest, StaleTemporaryFileOrLinkIsReplacedWithoutWritingThroughTheLink)
+TEST_F(MAWriterFileTest, EachWriterOwnsItsTemporaryFileAndPublishesOnlyIt)
 {
+    // Two exports to one target at once, as two hosts make them: neither removes or publishes the
+    // other's file, and the target holds whichever was published last.
+    temp.WriteFile(TargetName, "previous export");
+    auto first = MakeWriter();
+    auto second = MakeWriter();
+    EXPECT_NE(first->TemporaryLocation(), second->TemporaryLocation());
+    EXPECT_EQ(TemporaryNames().size(), 2u);
+    first->WriteInt32(1);
+    second->WriteInt32(2);
+
+    second->Finish();
+    EXPECT_EQ(temp.ReadFile(TargetName), B({2, 0, 0, 0}));
+    first->Finish();
+    EXPECT_EQ(temp.ReadFile(TargetName), B({1, 0, 0, 0}));
+
+    auto failing = MakeWriter();
+    auto succeeding = MakeWriter();
+    succeeding->WriteInt32(3);
+    failing.reset();  // its temporary file goes, the other one stays
+    EXPECT_EQ(TemporaryNames(), std::vector<std::string>{
+                                    succeeding->TemporaryLocation().ToUtf8Path().substr(temp.Path().size() + 1)});
+    succeeding->Finish();
+    EXPECT_EQ(temp.ReadFile(TargetName), B({3, 0, 0, 0}));
+    EXPECT_EQ(EntryCount(temp.Path()), 1u);
+}
+
+TEST_F(MAWriterFileTest, FilesNamedLikeTemporaryFilesAreNeverTouched)
+{
+    // Another export's file, one left by an export that ended abruptly, and a link: all are left as
+    // they are, and nothing is written through the link.
     temp.WriteFile("outside.txt", "keep me");
-    ASSERT_EQ(::symlink(temp.PathOf("outside.txt").c_str(), temp.PathOf(TemporaryName()).c_str()), 0);
+    const std::string others[] = {std::string(".") + TargetName + ".zelto-partial",
+                                  std::string(".") + TargetName + ".0123abcd.zelto-partial"};
+    temp.WriteFile(others[0], "left by an export that ended abruptly");
+    ASSERT_EQ(::symlink(temp.PathOf("outside.txt").c_str(), temp.PathOf(others[1]).c_str()), 0);
     {
         auto writer = MakeWriter();
         writer->WriteInt32(7);
         EXPECT_EQ(FinishAndRead(*writer), B({7, 0, 0, 0}));
     }
     EXPECT_EQ(temp.ReadFile("outside.txt"), "keep me");
-
-    temp.WriteFile(TemporaryName(), "left by an export that ended abruptly");
-    auto writer = MakeWriter();
-    writer->WriteInt32(8);
-    EXPECT_EQ(FinishAndRead(*writer), B({8, 0, 0, 0}));
+    EXPECT_EQ(temp.ReadFile(others[0]), "left by an export that ended abruptly");
+    EXPECT_EQ(TemporaryNames().size(), 2u);
 }
 
-TEST_F(MAWriterFileTest, LongTargetNameGivesALegalTemporaryNameCutAtACharacterBoundary)
+TEST_F(MAWriterFileTest, LongTargetNamesGiveLegalTemporaryNamesThatNeverCollide)
 {
-    std::string longName;
-    while (longName.size() + 2 <= 249)
-        longName += "\xC3\xA9";
-    longName += ".Zelto";  // 254 bytes
-    target = IO::Location(temp.PathOf(longName).c_str());
-    auto writer = MakeWriter();
-    IO::Name temporaryName;
-    ASSERT_EQ(writer->TemporaryLocation().GetLastLocalName(&temporaryName), NoError);
-    const std::string name = temporaryName.ToUtf8();
-    EXPECT_TRUE(temporaryName.IsLegal());
-    EXPECT_LE(name.size(), 255u);
-    EXPECT_EQ(name.front(), '.');
-    EXPECT_EQ(name.substr(name.size() - 14), ".zelto-partial");
-    EXPECT_NE(static_cast<unsigned char>(name[name.size() - 15]) & 0xC0, 0xC0u);  // no lead byte left alone
-    writer->WriteInt32(1);
-    writer->Finish();
-    EXPECT_EQ(temp.ReadFile(longName), B({1, 0, 0, 0}));
+    // Two names of 254 bytes that differ only past the part a temporary name keeps.
+    std::string stem;
+    while (stem.size() + 2 <= 246)
+        stem += "\xC3\xA9";
+    const std::string names[] = {stem + "-1.Zelto", stem + "-2.Zelto"};
+    std::vector<std::unique_ptr<WRL::MAWriter>> writers;
+    std::vector<IO::Location> targets(2);
+    for (int i = 0; i < 2; ++i) {
+        targets[i] = IO::Location(temp.PathOf(names[i]).c_str());
+        io.fileLoc = &targets[i];
+        writers.push_back(MakeWriter());
+        IO::Name temporaryName;
+        ASSERT_EQ(writers.back()->TemporaryLocation().GetLastLocalName(&temporaryName), NoError);
+        const std::string name = temporaryName.ToUtf8();
+        EXPECT_TRUE(temporaryName.IsLegal());
+        EXPECT_LE(name.size(), 255u);
+        EXPECT_EQ(name.front(), '.');
+        EXPECT_EQ(name.substr(name.size() - 14), ".zelto-partial");
+        const std::size_t cut = name.size() - 14 - 9;  // before ".<unique part>"
+        EXPECT_NE(static_cast<unsigned char>(name[cut - 1]) & 0xC0, 0xC0u) << "no lead byte left alone";
+    }
+    EXPECT_NE(writers[0]->TemporaryLocation(), writers[1]->TemporaryLocation());
+    for (int i = 0; i < 2; ++i) {
+        writers[i]->WriteInt32(i + 1);
+        writers[i]->Finish();
+        EXPECT_EQ(temp.ReadFile(names[i]), B({i + 1, 0, 0, 0}));
+    }
+    EXPECT_TRUE(TemporaryNames().empty());
 }
 
 TEST_F(MAWriterFileTest, ConstructionFailuresKeepTheirCodesAndLeaveNothingBehind)
@@ -131,8 +181,8 @@ TEST_F(MAWriterFileTest, ConstructionFailuresKeepTheirCodesAndLeaveNothingBehind
          [this] { std::filesystem::create_directory(temp.PathOf(TargetName)); }, true, true, -108},
         {"folder missing", [this] { target = IO::Location(temp.PathOf("missing/House.Zelto").c_str()); }, true,
          true, -108},
-        {"file cannot be made", [] { HostControl::InjectError("IO::File::Create", IO::DiskFullErr); }, true, true,
-         -108},
+        {"file cannot be made", [] { HostControl::InjectError("IO::fileSystem::CreateFile", IO::DiskFullErr); },
+         true, true, -108},
         {"file cannot be opened", [] { HostControl::InjectError("IO::File::Open", IO::AccessDeniedErr); }, true,
          true, -108},
     };
@@ -152,7 +202,7 @@ TEST_F(MAWriterFileTest, ConstructionFailuresKeepTheirCodesAndLeaveNothingBehind
             EXPECT_EQ(failure.GetErrorCode(), -108);
         }
         EXPECT_EQ(EntryCount(temp.Path()), entriesBefore);
-        EXPECT_FALSE(temp.Exists(TemporaryName()));
+        EXPECT_TRUE(TemporaryNames().empty());
         HostControl::ClearFailures();
         std::filesystem::remove_all(temp.PathOf(TargetName));
     }
@@ -204,7 +254,7 @@ TEST_F(MAWriterFileTest, WriteErrorsFailTheExportAndKeepThePreviousFile)
         EXPECT_TRUE(failed);
         EXPECT_EQ(failedInWrites, c.failsInWrites);
         EXPECT_EQ(temp.ReadFile(TargetName), "previous export");
-        EXPECT_FALSE(temp.Exists(TemporaryName()));
+        EXPECT_TRUE(TemporaryNames().empty());
         HostControl::ClearFailures();
     }
 }

@@ -4,11 +4,14 @@
 #ifndef TESTS_MAWRITERTEST_HPP
 #define TESTS_MAWRITERTEST_HPP
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ACAPinc.h"
 #include "MAWriter.hpp"
@@ -101,7 +104,18 @@ protected:
         return temp.ReadFile(TargetName);
     }
 
-    static std::string TemporaryName() { return std::string(".") + TargetName + ".zelto-partial"; }
+    // The names in the folder that look like temporary export files, sorted.
+    std::vector<std::string> TemporaryNames() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() > 14 && name.compare(name.size() - 14, 14, ".zelto-partial") == 0)
+                names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     TemporaryFolder temp;
     ModelerAPI::Model model;

@@ -149,7 +149,7 @@ TEST(FileNameHelpers, ConvertToValidFilenameLeavesLegalNamesAlone)
     };
     const Case cases[] = {
         {"House 2024.Zelto", "House 2024.Zelto"},
-        {"a/b:c.txt", "a_b_c.txt"},
+        {"a/b:c.txt", "a_b:c.txt"},
         {"..", "__"},
         {"", "_"},
         {"\xC3\xA9t\xC3\xA9.txt", "\xC3\xA9t\xC3\xA9.txt"},

@@ -1,7 +1,10 @@
 // Scene files: the fixture house.json as the host's project and 3D model, and the errors the
 // loader gives for bad scene files (with the JSON pointer of the bad value).
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,8 @@
 #include "ModelerAPI.hpp"
 #include "SceneLoader.hpp"
 #include "common/ModelReadingTest.hpp"
+#include "common/TemporaryFolder.hpp"
+#include "common/TestPictures.hpp"
 
 namespace {
 
@@ -269,7 +274,13 @@ TEST(SceneLoaderErrorTest, BadValuesAreNamedByTheirJsonPointer)
         std::string message;  // what the error must contain after "inline.json: "
     };
     const std::vector<Case> cases = {
-        {"syntax", "{\"model\": [", "not valid JSON"},
+        {"syntax", "{\"model\": [", "not valid JSON at line 1, column 11: syntax error"},
+        {"syntax on a later line", "{\n  \"model\": {\n    \"elements\": [1,, 2]\n}}",
+         "not valid JSON at line 3, column 20: syntax error"},
+        {"number beyond a double", "{\"model\": {\"materials\": [{\"surfaceColor\": [1e999, 0, 0]}]}}",
+         "not valid JSON at line 1, column 48: number overflow parsing '1e999'"},
+        {"negative number beyond a double", "{\"project\": {\"offset\": [0, -1e400]}}",
+         "not valid JSON at line 1, column 33: number overflow parsing '-1e400'"},
         {"root", "[]", "/: expected an object"},
         {"unknown member", "{\"modle\": {}}", "/modle: unknown member"},
         {"format", "{\"format\": {\"name\": \"zelto-scene\", \"version\": 2}}", "/format/version: this host reads"},
@@ -320,6 +331,70 @@ TEST(SceneLoaderErrorTest, BadValuesAreNamedByTheirJsonPointer)
         EXPECT_FALSE(ZeltoHost::LoadSceneText(c.text, fixtureFolder, "inline.json", project, model, &error));
         EXPECT_EQ(error.rfind("inline.json: ", 0), 0u) << error;
         EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
+}
+
+namespace {
+
+void PutBigEndian32(std::string& bytes, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (24 - 8 * i)) & 0xFF);
+}
+
+// A real PNG whose header claims another size (the header's checksum made to match).
+std::string PngClaiming(std::uint32_t width, std::uint32_t height)
+{
+    std::string bytes = TestPictures::EncodePng(TestPictures::MakeGradient(2, 2, false));
+    PutBigEndian32(bytes, 16, width);  // IHDR: length, "IHDR", width, height, ...
+    PutBigEndian32(bytes, 20, height);
+    const auto* chunk = reinterpret_cast<const Bytef*>(bytes.data() + 12);
+    PutBigEndian32(bytes, 29, static_cast<std::uint32_t>(crc32(0, chunk, 17)));
+    return bytes;
+}
+
+// A real JPEG whose frame header claims another size.
+std::string JpegClaiming(std::uint16_t width, std::uint16_t height)
+{
+    std::string bytes = TestPictures::EncodeJpeg(TestPictures::MakeGradient(8, 8, false), 90);
+    const std::size_t frame = bytes.find("\xFF\xC0");
+    bytes[frame + 5] = static_cast<char>(height >> 8);
+    bytes[frame + 6] = static_cast<char>(height & 0xFF);
+    bytes[frame + 7] = static_cast<char>(width >> 8);
+    bytes[frame + 8] = static_cast<char>(width & 0xFF);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(SceneLoaderErrorTest, APictureClaimingTooManyPixelsIsRefusedBeforeItsPixelsAreRead)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"PNG of 60000 x 60000", PngClaiming(60000, 60000), true},
+        {"PNG one pixel too wide", PngClaiming(16385, 1), true},
+        {"PNG of 16384 x 4097", PngClaiming(16384, 4097), true},
+        {"JPEG of 60000 x 60000", JpegClaiming(60000, 60000), true},
+        {"JPEG one side too long", JpegClaiming(20000, 2), true},
+        {"PNG within the limits", PngClaiming(2, 2), false},
+    };
+    TemporaryFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.WriteFile("claims.img", c.bytes);
+        ZeltoHost::HostProject project;
+        ZeltoHost::HostModel model;
+        std::string error;
+        const bool loaded = ZeltoHost::LoadSceneText("{\"model\": {\"textures\": [{\"image\": \"claims.img\"}]}}",
+                                                     folder.Path(), "inline.json", project, model, &error);
+        EXPECT_EQ(loaded, !c.refused) << error;
+        if (c.refused) {
+            EXPECT_NE(error.find("/model/textures/0/image: the picture claims"), std::string::npos) << error;
+        }
     }
 }
 

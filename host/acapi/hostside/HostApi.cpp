@@ -91,11 +91,27 @@ void RecordCall(API_OperationId operation, MakeCallArgs makeArgs)
     HostControl::TheRecorder().calls.push_back(std::move(call));
 }
 
-// Records the call, applies a planned failure, then runs the host's implementation.
+// Operations that give memory back. A failure planned for one is reported after the memory was
+// released all the same: a host that reports a failed disposal has not kept the memory alive, and a
+// test that injects one must not leak it.
+bool ReleasesMemory(API_OperationId operation)
+{
+    return operation == APIOp_ACAPI_DisposeAddParHdl || operation == APIOp_ACAPI_DisposeElemMemoHdls;
+}
+
+// Records the call, applies a planned failure, then runs the host's implementation (for a release,
+// runs it first).
 template <typename Result, typename MakeCallArgs, typename Run>
 Result Serve(API_OperationId operation, MakeCallArgs makeArgs, Run run)
 {
     RecordCall(operation, makeArgs);
+    if constexpr (std::is_same_v<Result, GSErrCode>) {
+        if (ReleasesMemory(operation)) {
+            const GSErrCode released = run();
+            const GSErrCode planned = HostFailure::Check(operations[operation].name);
+            return planned != NoError ? planned : released;
+        }
+    }
     const GSErrCode planned = HostFailure::Check(operations[operation].name);
     if constexpr (std::is_same_v<Result, GSErrCode>) {
         if (planned != NoError)

@@ -41,8 +41,45 @@ void FromStored(const T& stored, T* value)
     *value = stored;
 }
 
-// Each operation reads the file afresh, so every root (and every later host run) sees what the
-// last write stored.
+// The store's values for one session: from the opening of a root while none was open to the
+// closing of the last one. The file is read once, at the session's first access, and read afresh in
+// the next session, so a later session (or host run) sees what other hosts stored meanwhile.
+struct Session {
+    bool loaded = false;
+    StoredValues values;
+};
+
+Session& CurrentSession()
+{
+    static Session session;
+    return session;
+}
+
+StoredValues& SessionValues(const std::string& path)
+{
+    Session& session = CurrentSession();
+    if (!session.loaded) {
+        session.values = LoadPreferenceFile(path);
+        session.loaded = true;
+    }
+    return session.values;
+}
+
+// A change goes to the file at once, the file replaced as a whole; the session keeps it only when
+// the file was written. A change that changes nothing writes nothing.
+template <typename Change>
+GSErrCode StoreChange(const std::string& path, Change change)
+{
+    StoredValues& values = SessionValues(path);
+    StoredValues changed = values;
+    if (!change(changed))
+        return NoError;
+    const GSErrCode saved = SavePreferenceFile(path, changed);
+    if (saved == NoError)
+        values = std::move(changed);
+    return saved;
+}
+
 class Root final : public IRoot {
 public:
     GSErrCode ReadInt32(const GS::UniString& folder, const GS::UniString& key, Int32* value, Int32 defaultValue,
@@ -82,10 +119,8 @@ public:
         const std::string path = GetPreferenceFilePath();
         if (path.empty())
             return NoStoreErr;
-        StoredValues values = LoadPreferenceFile(path);
-        if (values.erase(ValueName(folder.ToUtf8(), key.ToUtf8())) == 0)
-            return NoError;
-        return SavePreferenceFile(path, values);
+        const ValueName name(folder.ToUtf8(), key.ToUtf8());
+        return StoreChange(path, [&name](StoredValues& values) { return values.erase(name) != 0; });
     }
 
     GSErrCode DeleteFolderIfEmpty(const GS::UniString& folder) override
@@ -123,7 +158,7 @@ private:
         const GSErrCode started = StartKeyAccess("GSPref::Read:", folder, key, &path);
         if (started != NoError)
             return started;
-        const StoredValues values = LoadPreferenceFile(path);
+        const StoredValues& values = SessionValues(path);
         const auto found = values.find(ValueName(folder.ToUtf8(), key.ToUtf8()));
         if (found == values.end())
             return readMode == DefaultWhenAbsent ? NoError : KeyNotFoundErr;
@@ -140,9 +175,14 @@ private:
         const GSErrCode started = StartKeyAccess("GSPref::Write:", folder, key, &path);
         if (started != NoError)
             return started;
-        StoredValues values = LoadPreferenceFile(path);
-        values[ValueName(folder.ToUtf8(), key.ToUtf8())] = value;
-        return SavePreferenceFile(path, values);
+        const ValueName name(folder.ToUtf8(), key.ToUtf8());
+        return StoreChange(path, [&name, &value](StoredValues& values) {
+            const auto found = values.find(name);
+            if (found != values.end() && found->second == value)
+                return false;
+            values[name] = value;
+            return true;
+        });
     }
 };
 
@@ -180,6 +220,8 @@ GSErrCode CloseRootKey(IRoot* root)
         return NoError;
     if (OpenRoots().erase(root) == 0)
         return BadParameterErr;
+    if (OpenRoots().empty())
+        CurrentSession() = Session();
     // The root is gone whatever the host reports about closing it.
     return HostFailure::Check("GSPref::Close");
 }
@@ -187,6 +229,7 @@ GSErrCode CloseRootKey(IRoot* root)
 void SetUserDataFolder(const std::string& folder)
 {
     UserDataFolder() = folder;
+    CurrentSession() = Session();  // another store
 }
 
 const std::string& GetUserDataFolder()

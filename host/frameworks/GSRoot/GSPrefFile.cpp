@@ -3,12 +3,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
+#include "DebugChannel.hpp"
 #include "GSPref.hpp"
 
 namespace GSPref {
@@ -139,20 +141,64 @@ std::string FileText(const StoredValues& values)
     return text;
 }
 
-StoredValues ParseFileText(const std::string& text)
+void PassOver(const std::string& path, std::size_t lineNumber, const char* why)
 {
-    // Every line, the last one too, ends with a newline: a file without it was cut short.
-    if (text.empty() || text.back() != '\n')
+    DBPrintf("GSPref: %s, line %zu: %s; the line is passed over\n", path.c_str(), lineNumber, why);
+}
+
+// Every line, the last one too, ends with a newline: a last line without it was cut short and may
+// hold only part of its value.
+StoredValues ParseFileText(const std::string& path, const std::string& text)
+{
+    if (text.empty())
         return {};
-    std::vector<std::string> lines = Split(text.substr(0, text.size() - 1), '\n');
-    if (lines.front() != FileHeader)
-        return {};
+    std::vector<std::string> lines = Split(text, '\n');
+    const bool cutShort = !lines.back().empty();
+    lines.pop_back();  // what follows the last newline
     StoredValues values;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (!AddValueLine(lines[i], &values))
-            return {};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0 && lines[i] == FileHeader)
+            continue;
+        const bool added = AddValueLine(lines[i], &values);
+        if (i == 0)
+            DBPrintf("GSPref: %s, line 1: the header \"%s\" is missing%s\n", path.c_str(), FileHeader.c_str(),
+                     added ? "" : "; the line is passed over");
+        else if (!added)
+            PassOver(path, i + 1, "not a preference value, or one named before");
     }
+    if (cutShort)
+        PassOver(path, lines.size() + 1, "cut short");
     return values;
+}
+
+// Every byte of a regular file; false, with the reason (empty when there is no file), when it
+// cannot be read.
+bool ReadRegularFile(const std::string& path, std::string* text, std::string* why)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        *why = errno == ENOENT ? "" : std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    bool read = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    if (!read)
+        *why = "not a file";
+    char block[4096];
+    while (read) {
+        const ssize_t got = ::read(descriptor, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            *why = std::strerror(errno);
+        if (got <= 0) {
+            read = got == 0;
+            break;
+        }
+        text->append(block, static_cast<std::size_t>(got));
+    }
+    ::close(descriptor);
+    return read;
 }
 
 // ---- The file ------------------------------------------------------------------------------------
@@ -190,13 +236,13 @@ std::string WriteTemporaryFile(const std::string& path, const std::string& bytes
 
 StoredValues LoadPreferenceFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return {};
-    return ParseFileText(text);
+    std::string text;
+    std::string why;
+    if (ReadRegularFile(path, &text, &why))
+        return ParseFileText(path, text);
+    if (!why.empty())
+        DBPrintf("GSPref: %s cannot be read (%s); the preferences start empty\n", path.c_str(), why.c_str());
+    return {};
 }
 
 GSErrCode SavePreferenceFile(const std::string& path, const StoredValues& values)

@@ -79,6 +79,19 @@ std::map<std::string, PlannedFailure>& Planned()
     return planned;
 }
 
+struct FailureByNumber {
+    std::int64_t number = 0;  // 0: none planned
+    Failure failure;
+    std::int64_t consulted = 0;
+    std::string failedPoint;
+};
+
+FailureByNumber& ByNumber()
+{
+    static FailureByNumber planned;
+    return planned;
+}
+
 std::function<void(const std::string&)>& DebugEcho()
 {
     static std::function<void(const std::string&)> echo;
@@ -102,13 +115,31 @@ void InjectError(const std::string& point, std::int32_t code, int skip, int time
     Inject(point, failure);
 }
 
+void InjectAtConsultation(std::int64_t number, const Failure& failure)
+{
+    ByNumber() = FailureByNumber{number, failure, 0, std::string()};
+}
+
+std::string FailedPoint()
+{
+    return ByNumber().failedPoint;
+}
+
 void ClearFailures()
 {
     Planned().clear();
+    ByNumber() = FailureByNumber();
 }
 
 std::optional<Failure> TakeFailure(const std::string& point)
 {
+    if (TheRecorder().keepPoints)
+        TheRecorder().points.push_back(point);
+    FailureByNumber& byNumber = ByNumber();
+    if (byNumber.number > 0 && ++byNumber.consulted == byNumber.number) {
+        byNumber.failedPoint = point;
+        return byNumber.failure;
+    }
     auto found = Planned().find(point);
     if (found == Planned().end())
         return std::nullopt;

@@ -54,6 +54,10 @@ struct Recorder {
     std::vector<std::vector<std::string>> launchedCommands;
     std::vector<std::string> openedUrls;
     std::vector<std::string> reports;
+    // Every injection point consulted, in order, kept only while keepPoints is set: the host calls
+    // of a run, for a sweep that fails each of them in turn.
+    bool keepPoints = false;
+    std::vector<std::string> points;
 
     void Clear();
     // The calls of one operation, in order.
@@ -75,6 +79,11 @@ struct Failure {
 
 HOSTCONTROL_EXPORT void Inject(const std::string& point, const Failure& failure);
 HOSTCONTROL_EXPORT void InjectError(const std::string& point, std::int32_t code, int skip = 0, int times = -1);
+// A failure for whichever point is consulted as the number-th (from 1) after this call, whatever
+// its name; skip and times of the failure are not used. FailedPoint tells which point it went to.
+HOSTCONTROL_EXPORT void InjectAtConsultation(std::int64_t number, const Failure& failure);
+HOSTCONTROL_EXPORT std::string FailedPoint();
+// Clears every planned failure, the one by number included.
 HOSTCONTROL_EXPORT void ClearFailures();
 // Consulted by the host at each injection point; counts the call.
 HOSTCONTROL_EXPORT std::optional<Failure> TakeFailure(const std::string& point);

@@ -214,4 +214,28 @@ GSErrCode FileSystem::GetType(const Location& entry, EntryType* type) const
     return NoError;
 }
 
+GSErrCode FileSystem::GetPermissions(const Location& entry, UInt32* permissions) const
+{
+    if (permissions == nullptr)
+        return BadParameterErr;
+    const GSErrCode checked = CheckCall("IO::fileSystem::GetPermissions", entry.IsEmpty());
+    if (checked != NoError)
+        return checked;
+    struct stat info {};
+    if (::stat(entry.ToUtf8Path().c_str(), &info) != 0)
+        return LastSystemError();
+    *permissions = static_cast<UInt32>(info.st_mode) & PermissionBits;
+    return NoError;
+}
+
+GSErrCode FileSystem::SetPermissions(const Location& entry, UInt32 permissions) const
+{
+    if ((permissions & ~PermissionBits) != 0)
+        return BadParameterErr;
+    const GSErrCode checked = CheckCall("IO::fileSystem::SetPermissions", entry.IsEmpty());
+    if (checked != NoError)
+        return checked;
+    return ::chmod(entry.ToUtf8Path().c_str(), static_cast<mode_t>(permissions)) == 0 ? NoError : LastSystemError();
+}
+
 }  // namespace IO

@@ -4,9 +4,10 @@ namespace IO {
 
 namespace {
 
+// The platform's rule: only the separator and NUL cannot stand in a name.
 bool IsIllegalCharacter(unsigned char byte)
 {
-    return byte == '/' || byte == ':' || byte < 0x20 || byte == 0x7F;
+    return byte == '/' || byte == '\0';
 }
 
 // The position of the dot that starts the extension, or npos.

@@ -10,10 +10,13 @@
 //   copy removes what it had written.
 // - CreateFile makes an empty file, CreateFolder one folder; both fail with AlreadyExistsErr.
 // - GetType tells a file (0), a folder (1), a link (2) or anything else (3), without following links.
+// - GetPermissions and SetPermissions read and set the read, write and execute bits of owner, group
+//   and others (the low nine bits of the mode, 0644 for rw-r--r--) of an entry, following a link.
 //
 // Failure points (HostFailure): "IO::fileSystem::Delete", "IO::fileSystem::Rename",
 // "IO::fileSystem::Move", "IO::fileSystem::Copy", "IO::fileSystem::CreateFile",
-// "IO::fileSystem::CreateFolder", "IO::fileSystem::GetType".
+// "IO::fileSystem::CreateFolder", "IO::fileSystem::GetType", "IO::fileSystem::GetPermissions",
+// "IO::fileSystem::SetPermissions".
 #ifndef INPUTOUTPUT_FILESYSTEM_HPP
 #define INPUTOUTPUT_FILESYSTEM_HPP
 
@@ -37,6 +40,9 @@ public:
     GSErrCode CreateFile(const Location& file) const;
     GSErrCode CreateFolder(const Location& folder) const;
     GSErrCode GetType(const Location& entry, EntryType* type) const;
+    static constexpr UInt32 PermissionBits = 0777;
+    GSErrCode GetPermissions(const Location& entry, UInt32* permissions) const;
+    GSErrCode SetPermissions(const Location& entry, UInt32 permissions) const;  // BadParameterErr beyond 0777
 };
 
 GSROOT_DLL_EXPORT extern const FileSystem fileSystem;

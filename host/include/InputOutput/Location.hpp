@@ -2,9 +2,10 @@
 //
 // A Location is an absolute POSIX path, kept as UTF-8 without a trailing slash (the root is "/").
 // Texts that are not absolute paths give an empty location, whose status is IO::BadLocationErr.
-// Names are single local names; appending one that is not legal (empty, "." or "..", holding "/",
-// ":" or control characters, longer than 255 bytes) fails and leaves the location unchanged, so a
-// name can never lead out of the folder it is appended to.
+// Names are single local names; appending one that is not legal (empty, "." or "..", holding "/"
+// or NUL, longer than 255 bytes) fails and leaves the location unchanged, so a name can never lead
+// out of the folder it is appended to. Every other character, ":" and control characters included,
+// may stand in a name, as on the platform.
 #ifndef INPUTOUTPUT_LOCATION_HPP
 #define INPUTOUTPUT_LOCATION_HPP
 
