@@ -397,11 +397,21 @@ int RunMenu(int version, const MenuOptions& options)
 
 enum class OptionUse { Taken, NotSession, Bad };
 
-// Reads one option of the session at words[*i] (moving *i past its value); Bad with the reason.
+bool IsOperand(const std::string& word)
+{
+    return !word.empty() && word[0] != '-';
+}
+
+// Reads the scene or one option of the session at words[*i] (moving *i past its value); Bad with
+// the reason.
 OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t* i, SessionOptions* options,
                              std::string* problem)
 {
     const std::string& word = words[*i];
+    if (IsOperand(word) && options->scene.empty()) {
+        options->scene = word;
+        return OptionUse::Taken;
+    }
     const bool takesValue = word == "--home" || word == "--dialog" || word == "--set" || word == "--cancel-at-poll";
     if (!takesValue)
         return OptionUse::NotSession;
@@ -427,11 +437,6 @@ OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t*
     return OptionUse::Taken;
 }
 
-bool IsOperand(const std::string& word)
-{
-    return !word.empty() && word[0] != '-';
-}
-
 // Reads the export command's words after "export"; false, with the reason naming the word, for
 // anything the synopsis does not allow.
 bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* options, std::string* problem)
@@ -447,8 +452,6 @@ bool ParseExportOptions(const std::vector<std::string>& words, ExportOptions* op
         } else if (words[i] == "-o") {
             *problem = "\"-o\" needs a value";
             return false;
-        } else if (IsOperand(words[i]) && options->session.scene.empty()) {
-            options->session.scene = words[i];
         } else {
             *problem = NotUnderstood(words[i]);
             return false;
@@ -485,8 +488,6 @@ bool ParseMenuOptions(const std::vector<std::string>& words, MenuOptions* option
             return false;
         } else if (words[i] == "--launch-fails") {
             options->launchFails = true;
-        } else if (IsOperand(words[i]) && options->session.scene.empty()) {
-            options->session.scene = words[i];
         } else {
             *problem = NotUnderstood(words[i]);
             return false;
