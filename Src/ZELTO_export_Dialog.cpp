@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ACAPinc.h"
+#include "AddonVersion.hpp"
 #include "BrowserHelpers.hpp"
 #include "EnvironmentWrappers.hpp"
 #include "GSUtils.hpp"
@@ -48,7 +49,6 @@ constexpr double ResetScale = 100.0;
 constexpr double UnitWarningThreshold = static_cast<double>(9.9999f);
 
 constexpr char VersionFormat[] = "'Zelto Export Add-on v.%s'";
-constexpr char AddonVersion[] = "2.62";
 constexpr int VersionTextSize = 256;
 constexpr char MakerWebSite[] = "https://zelto.example";
 
@@ -147,7 +147,7 @@ void EnableScaleItem(short dialog)
 void ShowVersionText(short dialog)
 {
     char text[VersionTextSize];
-    std::snprintf(text, sizeof text, VersionFormat, AddonVersion);
+    std::snprintf(text, sizeof text, VersionFormat, WRL::apiVersion);
     DGSetItemText(dialog, Item::VersionText, GS::UniString(text, CC_Default));
 }
 

@@ -4,7 +4,6 @@
 #include "BrowserHelpers.hpp"
 #include "LogHelpers.hpp"
 #include "ZELTO_export_Resources.hpp"
-#include "ZELTO_export_Updater.hpp"
 
 namespace {
 

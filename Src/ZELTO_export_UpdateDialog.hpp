@@ -18,6 +18,9 @@ struct UpdateDialogData {
 
 namespace WRL {
 
+// The page that tells what changed in each version.
+inline constexpr char changelogUrl[] = "https://zelto.example/products/zelto-exporter-for-archicad/changelog/";
+
 // Runs the dialog modally over the data; returns when the user closed it.
 void ShowUpdateDialog(const UpdateDialogData& data);
 

@@ -6,14 +6,10 @@
 
 #include <string>
 
+#include "AddonVersion.hpp"
 #include "ZELTO_export_VersionDownload.hpp"
 
 namespace WRL {
-
-// The add-on's own version.
-inline constexpr char apiVersion[] = "2.62";
-// The page that tells what changed in each version.
-inline constexpr char changelogUrl[] = "https://zelto.example/products/zelto-exporter-for-archicad/changelog/";
 
 class MAUpdate {
 public:

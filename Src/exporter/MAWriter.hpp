@@ -21,6 +21,7 @@
 #include <unordered_map>
 
 #include "ACAPinc.h"
+#include "AddonVersion.hpp"
 #include "CameraSetList.hpp"
 #include "Definitions.hpp"
 #include "Location.hpp"
@@ -57,7 +58,7 @@ public:
     // The header's marker, system name and add-on version.
     static constexpr const char* FileMarker = "ZLTOBIN";
     static constexpr const char* SystemName = "Macintosh";
-    static constexpr const char* AddonVersion = "2.62";
+    static constexpr const char* AddonVersion = apiVersion;
 
     // A String carries at most this many bytes; longer texts are cut at a character boundary.
     static constexpr USize MaxStringBytes = 1023;

@@ -10,6 +10,7 @@
 #include "DGScriptedUser.hpp"
 #include "LogHelpers.hpp"
 #include "LoopbackHttpServer.hpp"
+#include "ZELTO_export_UpdateDialog.hpp"
 #include "ZELTO_export_Updater.hpp"
 #include "common/AddonTestEnvironment.hpp"
 
