@@ -6,7 +6,6 @@
 #include "AddonVersion.hpp"
 #include "BrowserHelpers.hpp"
 #include "EnvironmentWrappers.hpp"
-#include "GSUtils.hpp"
 #include "LogHelpers.hpp"
 #include "RS.hpp"
 #include "ZELTO_export_Resources.hpp"
@@ -213,6 +212,13 @@ void ResetItems(short dialog)
     DGSetItemEnable(dialog, Item::Scale, false);
 }
 
+// Tells the user why OK did not close the dialog.
+void AlertScaleNotPositive()
+{
+    DGAlertWarning(WRL::ReadResourceString(WRL::LocalizedCommentStringTable, WRL::DialogTitle),
+                   WRL::ReadResourceString(WRL::LocalizedCommentStringTable, WRL::ScaleNotPositive));
+}
+
 void ChangeUnit(short dialog)
 {
     const Int32 unit = DGGetItemValLong(dialog, Item::Unit);
@@ -286,9 +292,9 @@ short HandleClick(short dialog, short item)
     }
     if (item == Item::OK) {
         // A scale of 0 or below (or one whose stored form is 0) would collapse or mirror the
-        // building: the dialog stays open for a correction.
+        // building: the user is told so, and the dialog stays open for a correction.
         if (!WRL::IsValidScale(ScaleOfItems(dialog))) {
-            GSSysBeep();
+            AlertScaleNotPositive();
             return 0;
         }
         return Item::OK;

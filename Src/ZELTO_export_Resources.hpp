@@ -26,6 +26,7 @@ constexpr Int32 DialogTitle = 7;
 constexpr Int32 ElementSaved = 8;
 constexpr Int32 UnitWarning = 9;
 constexpr Int32 C4DplugNotFound = 10;
+constexpr Int32 ScaleNotPositive = 11;
 
 // List 32501: errors.
 constexpr Int32 LocalizedErrorStringTable = 32501;

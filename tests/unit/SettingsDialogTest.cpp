@@ -155,6 +155,26 @@ protected:
         RSGetIndString(&text, static_cast<GSResID>(WRL::LocalizedCommentStringTable), item, ACAPI_GetOwnResModule());
         return text.ToUtf8();
     }
+    static HostControl::AlertRecord UnitWarningAlert()
+    {
+        return {-3, CommentText(WRL::DialogTitle), CommentText(WRL::UnitWarning), "", "OK", "", ""};
+    }
+    static HostControl::AlertRecord ScaleRefusedAlert()
+    {
+        return {-2, CommentText(WRL::DialogTitle), CommentText(WRL::ScaleNotPositive), "", "OK", "", ""};
+    }
+    void ExpectAlerts(const std::vector<HostControl::AlertRecord>& expected)
+    {
+        ASSERT_EQ(Recorder().alerts.size(), expected.size());
+        for (std::size_t index = 0; index < expected.size(); ++index) {
+            SCOPED_TRACE("alert " + std::to_string(index));
+            const HostControl::AlertRecord& alert = Recorder().alerts[index];
+            EXPECT_EQ(alert.kind, expected[index].kind);
+            EXPECT_EQ(alert.title, expected[index].title);
+            EXPECT_EQ(alert.text, expected[index].text);
+            EXPECT_EQ(alert.button1, expected[index].button1);
+        }
+    }
     int UnitWarnings()
     {
         int warnings = 0;
@@ -334,10 +354,11 @@ TEST_F(SettingsDialogTest, ATypedScaleBelowTheSinglePrecision9Point9999WarnsAndI
 }
 
 // A scale of 0 or below, or one so small that its stored form is 0, would collapse or mirror the
-// building: typing it warns, and OK beeps and leaves the dialog open for a correction. The user then
-// cancels here, and nothing changes.
+// building: typing it warns, and OK tells why it is refused and leaves the dialog open for a
+// correction. The user then cancels here, and nothing changes.
 TEST_F(SettingsDialogTest, AScaleThatWouldCollapseOrMirrorTheBuildingKeepsTheDialogOpen)
 {
+    ASSERT_FALSE(CommentText(WRL::ScaleNotPositive).empty());
     for (const char* typed : {"0", "-1", "-2147.4837", "1e-7", "0.00000099"}) {
         SCOPED_TRACE(typed);
         Recorder().Clear();
@@ -348,14 +369,29 @@ TEST_F(SettingsDialogTest, AScaleThatWouldCollapseOrMirrorTheBuildingKeepsTheDia
 
         EXPECT_FALSE(Show(settings, {Action::SetValue(19, 6), Action::Type(18, typed)}));
 
-        EXPECT_EQ(UnitWarnings(), 1);
+        ExpectAlerts({UnitWarningAlert(), ScaleRefusedAlert()});
         EXPECT_EQ(Shown().result, 2);
         EXPECT_EQ(Shown().notes, std::vector<std::string>{"the dialog stayed open after a click on item 1"});
-        EXPECT_EQ(Recorder().beeps, 1);
+        EXPECT_EQ(Recorder().beeps, 0) << "the alert says it";
         EXPECT_EQ(settings.scale, scaleBefore);
         EXPECT_EQ(settings.unit, unitBefore);
         EXPECT_EQ(StoredInt32(WRL::REG_Scale), storedBefore);
     }
+}
+
+// After the refusal the dialog goes on as before: a corrected scale is confirmed and stored.
+TEST_F(SettingsDialogTest, AfterARefusedScaleACorrectedOneIsConfirmed)
+{
+    WRL::MAParameters settings(false, IO::Name());
+    ASSERT_TRUE(Show(settings, {Action::SetValue(19, 6), Action::Type(18, "0"), Action::Click(1), Action::Look(),
+                                Action::Type(18, "2.5")}));
+    ExpectAlerts({UnitWarningAlert(), ScaleRefusedAlert(), UnitWarningAlert()});
+    EXPECT_EQ(Look(0).at(18).value, 0.0) << "the refused scale stays for the correction";
+    EXPECT_TRUE(Look(0).at(18).enabled);
+    EXPECT_EQ(Shown().result, 1);
+    EXPECT_TRUE(Shown().notes.empty());
+    EXPECT_EQ(settings.scale, 2.5);
+    EXPECT_EQ(StoredInt32(WRL::REG_Scale), 2500000);
 }
 
 // A scale too large for the stored form is taken as typed: OK closes the dialog, the record (and so
