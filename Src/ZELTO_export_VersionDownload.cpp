@@ -15,8 +15,8 @@ constexpr std::size_t ProductionMaxBytes = 64 * 1024;
 constexpr long ProductionMaxRedirects = 5;
 constexpr char ProductionProtocols[] = "https";
 
-constexpr long FirstSuccessStatus = 200;
-constexpr long LastSuccessStatus = 299;
+// The only status of a complete answer: 206 brings part of the file, 204 none, 203 another's copy.
+constexpr long CompleteAnswerStatus = 200;
 
 // The body being received, and whether the server offered more than the cap.
 struct ReceivedBody {
@@ -75,7 +75,8 @@ bool ConfigureTransfer(CURL* handle, const WRL::UpdateServer& server, ReceivedBo
            SetOption(handle, CURLOPT_WRITEDATA, static_cast<void*>(body), "the body");
 }
 
-// Only the whole body of a successful answer counts: an error page may hold anything.
+// Only the whole body of a complete answer counts: an error page may hold anything, a partial one
+// only a piece of the file.
 bool IsCompleteAnswer(CURL* handle, const WRL::UpdateServer& server, const ReceivedBody& body, CURLcode result,
                       const char* errorText)
 {
@@ -90,8 +91,7 @@ bool IsCompleteAnswer(CURL* handle, const WRL::UpdateServer& server, const Recei
         return false;
     }
     long status = 0;
-    if (curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status < FirstSuccessStatus ||
-        status > LastSuccessStatus) {
+    if (curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status != CompleteAnswerStatus) {
         LogMessageError("Zelto_export:: Update check: %s answered with HTTP status %ld\n", server.url.c_str(), status);
         return false;
     }

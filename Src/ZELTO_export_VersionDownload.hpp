@@ -27,7 +27,7 @@ struct UpdateServer {
 };
 
 // The version file's bytes into body. False, after logging what failed, unless the whole body of
-// a 2xx answer arrived within the server's limits; body is then empty.
+// a 200 answer arrived within the server's limits; body is then empty.
 bool DownloadVersionFile(const UpdateServer& server, std::string& body);
 
 }  // namespace WRL

@@ -204,6 +204,15 @@ TEST_F(UpdateCheckTest, EachAnswerOfTheServerGivesItsResultAndWhatTheUserSees)
         {"a server error",
          [](LoopbackHttpServer& server) { AnswerVersion(server, HttpAnswer::Status(500, VersionFile("9"))); },
          Result::NoVersionFile, NoConnection(), "HTTP status 500"},
+        {"a partial answer",
+         [](LoopbackHttpServer& server) { AnswerVersion(server, HttpAnswer::Status(206, VersionFile("9"))); },
+         Result::NoVersionFile, NoConnection(), "HTTP status 206"},
+        {"another success than 200",
+         [](LoopbackHttpServer& server) { AnswerVersion(server, HttpAnswer::Status(203, VersionFile("9"))); },
+         Result::NoVersionFile, NoConnection(), "HTTP status 203"},
+        {"no content",
+         [](LoopbackHttpServer& server) { AnswerVersion(server, HttpAnswer::Status(204)); }, Result::NoVersionFile,
+         NoConnection(), "HTTP status 204"},
         {"a body cut short",
          [](LoopbackHttpServer& server) {
              AnswerVersion(server, Delivered(HttpAnswer::Ok(VersionFile("2.63")), HttpAnswer::Delivery::CutShort));
