@@ -1,9 +1,11 @@
 #include "ZELTO_export_Updater.hpp"
 
-#include <charconv>
+#include <locale.h>
+
 #include <cmath>
+#include <cstdio>
 #include <exception>
-#include <system_error>
+#include <string_view>
 
 #include "ACAPinc.h"
 #include "LogHelpers.hpp"
@@ -16,13 +18,57 @@ namespace {
 
 constexpr char UnknownValue[] = "UNKNOWN";
 constexpr float VersionTolerance = 0.0001f;
+constexpr char CWhiteSpace[] = " \t\n\v\f\r";
 
-// The decimal number at the start of a version text, in the C locale whatever the host's is; the
-// rest is ignored, so "2.62.1" reads as 2.62. False when the text does not start with a number.
+// "%f" as the C locale reads it, whatever locale the host gave its thread: versions are written
+// with a decimal point, and only the C locale's white space comes before them.
+bool ScanFloatInCLocale(const char* text, float* number)
+{
+    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (cLocale == static_cast<locale_t>(0)) {
+        LogMessageError("Zelto_export:: Update check: the C locale for reading versions is not available\n");
+        return false;
+    }
+    const locale_t previous = uselocale(cLocale);
+    const bool read = std::sscanf(text, "%f", number) == 1;
+    uselocale(previous);
+    freelocale(cLocale);
+    return read;
+}
+
+bool StartsWithWord(std::string_view text, std::string_view lowerCaseWord)
+{
+    if (text.size() < lowerCaseWord.size())
+        return false;
+    for (std::size_t index = 0; index < lowerCaseWord.size(); ++index) {
+        const char letter = text[index];
+        const char lower = letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+        if (lower != lowerCaseWord[index])
+            return false;
+    }
+    return true;
+}
+
+// "%f" also reads the words "inf", "infinity" and "nan", after white space and a sign.
+bool SpellsInfinityOrNan(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(CWhiteSpace);
+    if (start == std::string_view::npos)
+        return false;
+    text.remove_prefix(start);
+    if (text.front() == '+' || text.front() == '-')
+        text.remove_prefix(1);
+    return StartsWithWord(text, "inf") || StartsWithWord(text, "nan");
+}
+
+// The version at the start of a text, read with "%f": white space and a sign may come first, the
+// rest is ignored ("2.62.1" reads as 2.62), and a number beyond a float's range reads as infinity or
+// 0. False when the text does not start with a number; a version spelled as infinity or "nan" is none.
 bool ReadVersionNumber(const std::string& text, float* number)
 {
-    const std::from_chars_result read = std::from_chars(text.data(), text.data() + text.size(), *number);
-    return read.ec == std::errc() && std::isfinite(*number);
+    if (!ScanFloatInCLocale(text.c_str(), number))
+        return false;
+    return std::isfinite(*number) || !SpellsInfinityOrNan(text);
 }
 
 // Versions compare as decimal numbers, so 2.100 is older than 2.62.
