@@ -43,11 +43,23 @@ void OpenPage(const std::string& url, const char* page)
         LogMessageError("Zelto_export:: Update check: the %s \"%s\" could not be opened\n", page, url.c_str());
 }
 
+// A cut address names another page than the one the server meant.
+void OpenDownloadPage(const UpdateDialogData& data)
+{
+    if (data.downloadUrlCut) {
+        LogMessageError("Zelto_export:: Update check: the download page address \"%s\" was cut at the version "
+                        "file's line limit; it is not opened\n",
+                        data.downloadUrl.c_str());
+        return;
+    }
+    OpenPage(data.downloadUrl, "download page");
+}
+
 short HandleClick(short item, const UpdateDialogData& data)
 {
     switch (item) {
         case Item::Download:
-            OpenPage(data.downloadUrl, "download page");
+            OpenDownloadPage(data);
             return 0;
         case Item::Changelog:
             OpenPage(WRL::changelogUrl, "changelog page");

@@ -13,7 +13,8 @@ struct UpdateDialogData {
     std::string addonVersion;
     std::string serverVersion;
     std::string date;
-    std::string downloadUrl;  // from the server: opened only when it is an http or https address
+    std::string downloadUrl;      // from the server: opened only when it is an http or https address
+    bool downloadUrlCut = false;  // the address lost its end in the version file: it is not opened
 };
 
 namespace WRL {

@@ -115,6 +115,7 @@ int MAUpdate::CheckVersion(const UpdateServer& server)
     version.clear();
     date.clear();
     downloadMac.clear();
+    downloadMacCut = false;
 
     std::string contents;
     if (!DownloadVersionFile(server, contents))
@@ -124,6 +125,7 @@ int MAUpdate::CheckVersion(const UpdateServer& server)
     version = reader.GetString("version", UnknownValue);
     date = reader.GetString("date", UnknownValue);
     downloadMac = reader.GetString("downloadMac", UnknownValue);
+    downloadMacCut = reader.LastValueWasCut();
 
     float serverVersion = 0.0f;
     float ownVersion = 0.0f;
@@ -139,7 +141,7 @@ void MAUpdate::ShowOutcome(int result) const
 {
     switch (result) {
         case NewerVersion:
-            ShowUpdateDialog(UpdateDialogData{apiVersion, version, date, downloadMac});
+            ShowUpdateDialog(UpdateDialogData{apiVersion, version, date, downloadMac, downloadMacCut});
             return;
         case SameVersion:
         case OlderVersion:

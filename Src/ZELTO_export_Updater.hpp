@@ -35,6 +35,8 @@ public:
     std::string version;
     std::string date;
     std::string downloadMac;
+    // The download address filled its line of the version file and lost its end.
+    bool downloadMacCut = false;
 };
 
 }  // namespace WRL

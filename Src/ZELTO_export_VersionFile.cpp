@@ -53,9 +53,11 @@ MAIni::~MAIni()
 const char* MAIni::GetString(const char* key, const char* defaultValue)
 {
     Text value{};
+    resultCut = false;
     if (!FindKey(key, value))
         return defaultValue;
     result = value;
+    resultCut = lineCut;
     return result.data();
 }
 
@@ -142,11 +144,12 @@ bool MAIni::BlockStartsWithByteOrderMark() const
 
 // The next non-empty line into line: terminators before its first character are skipped. A line
 // keeps its first 255 characters; the rest of it is dropped, so that the tail of a long value can
-// never pass for a key=value line of its own.
+// never pass for a key=value line of its own, and lineCut tells when that lost more than blanks.
 GSErrCode MAIni::ReadLine()
 {
     std::size_t count = 0;
     line[0] = '\0';
+    lineCut = false;
     while (position < length) {
         if (position % BlockSize == 0) {
             const GSErrCode read = ReadBlock();
@@ -166,6 +169,8 @@ GSErrCode MAIni::ReadLine()
         }
         if (count < MaxLineLength)
             line[count++] = byte;
+        else if (byte != Blank)  // trailing blanks would be trimmed anyway
+            lineCut = true;
     }
     line[count] = '\0';
     return NoError;

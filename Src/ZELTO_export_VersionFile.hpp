@@ -32,6 +32,9 @@ public:
     // The value, in a buffer of the reader that the next GetString overwrites; the default pointer
     // itself when the key is not found.
     const char* GetString(const char* key, const char* defaultValue);
+    // True when the value of the last GetString came from a line longer than 255 characters and
+    // lost more than blanks past them; false when it was read whole or the key was not found.
+    bool LastValueWasCut() const { return resultCut; }
     // The number at the start of the value; the default when the key is not found or holds no number.
     int GetInt(const char* key, int defaultValue);
     long GetLong(const char* key, long defaultValue);
@@ -57,7 +60,9 @@ private:
     UInt32 length = 0;
     std::array<char, BlockSize> block{};
     Text line{};
+    bool lineCut = false;  // line lost characters other than blanks past its 255th
     Text result{};
+    bool resultCut = false;
     GSErrCode status = NoError;
 };
 

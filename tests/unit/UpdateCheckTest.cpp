@@ -368,6 +368,45 @@ struct DownloadLinkCase {
     const char* logged;
 };
 
+// The version file keeps 255 characters of a line: a download address that filled its line may have
+// lost its end, and the page it names then is not the one the server meant. The other buttons work.
+TEST_F(UpdateCheckTest, ADownloadAddressCutAtTheLineLimitIsNotOpened)
+{
+    const std::string lineStart = "downloadMac=";
+    const std::string prefix = "https://zelto.example/download/";
+    const std::string fillsTheLine = prefix + std::string(255 - lineStart.size() - prefix.size(), 'z');
+    const std::vector<DownloadLinkCase> cases = {
+        {fillsTheLine, true, ""},
+        {fillsTheLine + "z", false, "was cut"},
+        {fillsTheLine + "/zelto-exporter-2.63.zip", false, "was cut"},
+    };
+    for (const DownloadLinkCase& link : cases) {
+        SCOPED_TRACE(link.url.size());
+        Recorder().Clear();
+        DGScriptedUser::Reset();
+        logged.clear();
+        LoopbackHttpServer server;
+        AnswerVersion(server, HttpAnswer::Ok(VersionFile("2.70", link.url)));
+        DGScriptedUser::Plan(UpdateDialog,
+                             DGUserScript{{Action::Click(1), Action::Click(12), Action::Close(2)}, false});
+        WRL::MAUpdate update;
+        update.ShowOutcome(update.CheckVersion(Loopback(server.UrlOf(VersionPath))));
+
+        const DGDialogRecord* shown = DGScriptedUser::LastRecordOf(UpdateDialog);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->result, 2);
+        std::vector<std::string> opened = {WRL::changelogUrl};
+        if (link.opened)
+            opened.insert(opened.begin(), link.url);
+        EXPECT_EQ(Recorder().openedUrls, opened);
+        if (link.opened) {
+            EXPECT_TRUE(logged.empty()) << logged.front();
+        } else {
+            EXPECT_TRUE(Logged(link.logged));
+        }
+    }
+}
+
 // The download address comes from the server: only a web page is opened; anything else is
 // refused, logged, and the dialog stays open.
 TEST_F(UpdateCheckTest, OnlyAWebPageIsOpenedForTheDownload)

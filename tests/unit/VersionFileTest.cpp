@@ -120,6 +120,52 @@ TEST_F(VersionFileTest, OverLongLinesKeepTheirFirst255CharactersAndDropTheRest)
     }
 }
 
+// Whether the value of the last lookup lost the end of its line, for file and memory alike.
+struct CutCase {
+    const char* what;
+    std::string bytes;
+    const char* key;
+    bool cut;
+};
+
+TEST_F(VersionFileTest, TheReaderTellsWhetherTheLastValueLostTheEndOfItsLine)
+{
+    const std::string value253 = std::string(253, 'a');  // "k=" and these fill the 255 characters
+    const std::vector<CutCase> cases = {
+        {"a short line", "k=v\n", "k", false},
+        {"a line of exactly 255 characters", "k=" + value253 + "\nnext=1\n", "k", false},
+        {"", "k=" + value253, "k", false},
+        {"256 characters", "k=" + value253 + "b\n", "k", true},
+        {"a long last line without a line end", "k=" + value253 + std::string(50, 'b'), "k", true},
+        {"a long line across the block boundary", "k=" + std::string(5000, 'a') + "\n", "k", true},
+        {"the line after a long one", "k=" + value253 + "b\nnext=1\n", "next", false},
+        {"a missing key after a long line", "k=" + value253 + "b\n", "missing", false},
+        {"only blanks past the 255th character", "k=" + value253 + "   \n", "k", false},
+        {"blanks, then more", "k=" + value253 + "  b\n", "k", true},
+    };
+    for (const CutCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        WRL::MAIni fromFile(Write(c.bytes));
+        fromFile.GetString(c.key, Missing);
+        EXPECT_EQ(fromFile.LastValueWasCut(), c.cut);
+        WRL::MAIni fromMemory(c.bytes);
+        fromMemory.GetString(c.key, Missing);
+        EXPECT_EQ(fromMemory.LastValueWasCut(), c.cut);
+    }
+
+    SCOPED_TRACE("each lookup tells of its own value");
+    const std::string bytes = "long=" + std::string(300, 'x') + "\nshort=y\n";
+    WRL::MAIni reader(bytes);
+    EXPECT_FALSE(reader.LastValueWasCut()) << "before any lookup";
+    reader.GetString("long", Missing);
+    EXPECT_TRUE(reader.LastValueWasCut());
+    reader.GetString("short", Missing);
+    EXPECT_FALSE(reader.LastValueWasCut());
+    reader.GetString("long", Missing);
+    reader.GetInt("short", 0);
+    EXPECT_TRUE(reader.LastValueWasCut()) << "only GetString hands out a value that can be cut";
+}
+
 TEST_F(VersionFileTest, ALeadingByteOrderMarkIsSkipped)
 {
     const std::string mark = "\xEF\xBB\xBF";
