@@ -64,7 +64,7 @@ bool ConfigureTransfer(CURL* handle, const WRL::UpdateServer& server, ReceivedBo
     return SetOption(handle, CURLOPT_ERRORBUFFER, errorText, "the error buffer") &&
            SetOption(handle, CURLOPT_URL, server.url.c_str(), "the URL") &&
            SetOption(handle, CURLOPT_PROTOCOLS_STR, server.protocols.c_str(), "the protocols") &&
-           SetOption(handle, CURLOPT_REDIR_PROTOCOLS_STR, server.protocols.c_str(), "the redirect protocols") &&
+           SetOption(handle, CURLOPT_REDIR_PROTOCOLS_STR, server.redirectProtocols.c_str(), "the redirect protocols") &&
            SetOption(handle, CURLOPT_FOLLOWLOCATION, 1L, "redirect following") &&
            SetOption(handle, CURLOPT_MAXREDIRS, server.maxRedirects, "the redirect limit") &&
            SetOption(handle, CURLOPT_CONNECTTIMEOUT_MS, server.connectTimeoutMs, "the connect time-out") &&
@@ -107,6 +107,7 @@ UpdateServer UpdateServer::Production()
     UpdateServer server;
     server.url = versionUrl;
     server.protocols = ProductionProtocols;
+    server.redirectProtocols = ProductionProtocols;
     server.connectTimeoutMs = ProductionConnectTimeoutMs;
     server.transferTimeoutMs = ProductionTransferTimeoutMs;
     server.maxBytes = ProductionMaxBytes;

@@ -16,7 +16,8 @@ inline constexpr char versionUrl[] = "https://zelto.example/files/updates/ZELTO_
 // Where and how the version file is fetched.
 struct UpdateServer {
     std::string url;
-    std::string protocols;  // allowed for the request and every redirect, as libcurl lists them ("https")
+    std::string protocols;          // allowed for the request, as libcurl lists them ("https")
+    std::string redirectProtocols;  // allowed for every redirect
     long connectTimeoutMs = 0;
     long transferTimeoutMs = 0;  // the whole transfer, connection included
     std::size_t maxBytes = 0;    // a larger body fails the download

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
@@ -16,6 +17,10 @@ namespace {
 
 constexpr std::size_t MaxRequestHead = 64 * 1024;
 constexpr char HeadEnd[] = "\r\n\r\n";
+// A connection on loopback is made at once or not at all: one still pending after this long has
+// had its first attempt dropped.
+constexpr int PendingConnectMs = 200;
+constexpr int MaxQueueFillers = 16;
 
 [[noreturn]] void ThrowSystemError(const char* what)
 {
@@ -100,6 +105,11 @@ std::string ResponseBytes(const HttpAnswer& answer)
     return bytes + answer.body;
 }
 
+std::string LoopbackUrl(int port, const std::string& path)
+{
+    return "http://127.0.0.1:" + std::to_string(port) + path;
+}
+
 // The request line's second word: the target.
 std::string TargetOf(const std::string& requestLine)
 {
@@ -171,9 +181,15 @@ void LoopbackHttpServer::Answer(const std::string& target, HttpAnswer answer)
     answers[target] = std::move(answer);
 }
 
+void LoopbackHttpServer::WhileAnswering(std::function<void()> probe)
+{
+    const std::lock_guard<std::mutex> lock(mutex);
+    whileAnswering = std::move(probe);
+}
+
 std::string LoopbackHttpServer::UrlOf(const std::string& path) const
 {
-    return "http://127.0.0.1:" + std::to_string(port) + path;
+    return LoopbackUrl(port, path);
 }
 
 std::vector<std::string> LoopbackHttpServer::Requests() const
@@ -230,10 +246,14 @@ void LoopbackHttpServer::ServeConnection(int client)
         head.append(buffer, static_cast<std::size_t>(count));
     }
     const std::string requestLine = head.substr(0, head.find("\r\n"));
+    std::function<void()> probe;
     {
         const std::lock_guard<std::mutex> lock(mutex);
         requests.push_back(requestLine);
+        probe = whileAnswering;
     }
+    if (probe)
+        probe();
     const HttpAnswer answer = AnswerFor(requestLine);
     if (answer.delivery == HttpAnswer::Delivery::Stall) {
         // Holds the connection until the client closes it (or the server stops).
@@ -244,9 +264,64 @@ void LoopbackHttpServer::ServeConnection(int client)
     SendAll(client, ResponseBytes(answer));
 }
 
-RefusingLoopbackPort::RefusingLoopbackPort() : socket(BindLoopbackSocket(&port)) {}
+// The port is read back in the body: a member initialiser would be overwritten by port's own.
+RefusingLoopbackPort::RefusingLoopbackPort()
+{
+    socket = BindLoopbackSocket(&port);
+}
 
 RefusingLoopbackPort::~RefusingLoopbackPort()
 {
     CloseIfOpen(socket);
+}
+
+UnansweredLoopbackPort::UnansweredLoopbackPort()
+{
+    listener = BindLoopbackSocket(&port);
+    try {
+        if (::listen(listener, 0) != 0)
+            ThrowSystemError("listen");
+        FillQueue();
+    } catch (...) {
+        for (int& filler : fillers)
+            CloseIfOpen(filler);
+        CloseIfOpen(listener);
+        throw;
+    }
+}
+
+UnansweredLoopbackPort::~UnansweredLoopbackPort()
+{
+    for (int& filler : fillers)
+        CloseIfOpen(filler);
+    CloseIfOpen(listener);
+}
+
+std::string UnansweredLoopbackPort::UrlOf(const std::string& path) const
+{
+    return LoopbackUrl(port, path);
+}
+
+// Connects to the listener until an attempt stays pending: the queue is then full.
+void UnansweredLoopbackPort::FillQueue()
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    for (int attempt = 0; attempt < MaxQueueFillers; ++attempt) {
+        const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (filler < 0)
+            ThrowSystemError("socket");
+        fillers.push_back(filler);
+        if (::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 && errno != EINPROGRESS)
+            ThrowSystemError("connect");
+        pollfd watched = {filler, POLLOUT, 0};
+        const int ready = ::poll(&watched, 1, PendingConnectMs);
+        if (ready < 0)
+            ThrowSystemError("poll");
+        if (ready == 0)
+            return;
+    }
+    throw std::runtime_error("loopback HTTP server: the listening queue did not fill");
 }

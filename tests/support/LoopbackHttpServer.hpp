@@ -11,6 +11,7 @@
 #ifndef TESTS_SUPPORT_LOOPBACKHTTPSERVER_HPP
 #define TESTS_SUPPORT_LOOPBACKHTTPSERVER_HPP
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -47,6 +48,10 @@ public:
     // a path, or "host:port" for CONNECT).
     void Answer(const std::string& target, HttpAnswer answer);
 
+    // Runs on the server's thread for every later request, once its head has arrived and before it
+    // is answered: a look at the process while the client waits for the answer.
+    void WhileAnswering(std::function<void()> probe);
+
     int Port() const { return port; }
     // "http://127.0.0.1:PORT" followed by the path.
     std::string UrlOf(const std::string& path) const;
@@ -65,6 +70,7 @@ private:
     mutable std::mutex mutex;
     std::map<std::string, HttpAnswer> answers;
     std::vector<std::string> requests;
+    std::function<void()> whileAnswering;
     std::thread thread;
 };
 
@@ -80,6 +86,29 @@ public:
 
 private:
     int socket = -1;
+    int port = 0;
+};
+
+// A loopback port that never answers a connection attempt: it listens with the shortest queue and
+// fills that queue itself with connections it never accepts, so the system drops every later
+// attempt unanswered and a client waits until its connect time-out. Held until destroyed.
+class UnansweredLoopbackPort {
+public:
+    // Throws std::runtime_error when the socket cannot be made or its queue does not fill.
+    UnansweredLoopbackPort();
+    ~UnansweredLoopbackPort();
+    UnansweredLoopbackPort(const UnansweredLoopbackPort&) = delete;
+    UnansweredLoopbackPort& operator=(const UnansweredLoopbackPort&) = delete;
+
+    int Port() const { return port; }
+    // "http://127.0.0.1:PORT" followed by the path.
+    std::string UrlOf(const std::string& path) const;
+
+private:
+    void FillQueue();
+
+    int listener = -1;
+    std::vector<int> fillers;
     int port = 0;
 };
 

@@ -1,8 +1,12 @@
 // The update check against a real HTTP server on the loopback interface, downloaded with the real
-// libcurl: which answers count as a version file, how versions compare, what the user is shown, and
-// what the update dialog's items open.
+// libcurl: which answers count as a version file, how versions compare, what the user is shown,
+// what the update dialog's items open, and the limits that keep a download from holding the host.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -69,13 +73,14 @@ protected:
         HostTest::TearDown();
     }
 
-    // The production limits with the loopback server's address over plain http; a generous
-    // time-out, so that only a stalling server ever reaches it.
+    // The production limits with the loopback server's address over plain http, for the request
+    // and its redirects; a generous time-out, so that only a stalling server ever reaches it.
     static WRL::UpdateServer Loopback(const std::string& url, long transferTimeoutMs = 10000)
     {
         WRL::UpdateServer server = WRL::UpdateServer::Production();
         server.url = url;
         server.protocols = "http";
+        server.redirectProtocols = "http";
         server.transferTimeoutMs = transferTimeoutMs;
         return server;
     }
@@ -288,6 +293,70 @@ TEST_F(UpdateCheckTest, NoServerOrAStallingOneGivesTheNoConnectionAlert)
         EXPECT_EQ(alert.text, NoConnectionText);
 }
 
+// A server that never takes the connection is given up at the connect time-out, long before the
+// transfer time-out would end the wait.
+TEST_F(UpdateCheckTest, AServerThatNeverTakesTheConnectionIsGivenUpAtTheConnectTimeOut)
+{
+    const UnansweredLoopbackPort unanswered;
+    WRL::UpdateServer server = Loopback(unanswered.UrlOf(VersionPath), 10000);
+    server.connectTimeoutMs = 250;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(CheckAndShow(server), Result::NoVersionFile);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count(), server.transferTimeoutMs / 2)
+        << "the transfer time-out ended the wait, not the connect time-out";
+    EXPECT_TRUE(Logged("failed")) << (logged.empty() ? "" : logged.back());
+    ASSERT_EQ(Recorder().alerts.size(), 1u);
+    EXPECT_EQ(Recorder().alerts.front().text, NoConnectionText);
+}
+
+// A redirect must lead to a protocol the redirects allow, even one that the first request may use:
+// the menu's server redirects over https only.
+TEST_F(UpdateCheckTest, ARedirectToAProtocolThatRedirectsMayNotUseIsRefused)
+{
+    LoopbackHttpServer server;
+    AnswerVersion(server, HttpAnswer::RedirectTo(server.UrlOf("/final.ini")));
+    server.Answer("/final.ini", HttpAnswer::Ok(VersionFile("2.63")));
+    WRL::UpdateServer httpsRedirectsOnly = Loopback(server.UrlOf(VersionPath));
+    httpsRedirectsOnly.redirectProtocols = WRL::UpdateServer::Production().redirectProtocols;
+
+    EXPECT_EQ(CheckAndShow(httpsRedirectsOnly), Result::NoVersionFile);
+    EXPECT_EQ(server.Requests(), std::vector<std::string>{std::string("GET ") + VersionPath + " HTTP/1.1"});
+    EXPECT_TRUE(Logged("failed"));
+
+    SCOPED_TRACE("the same redirect where http may be redirected to");
+    EXPECT_EQ(CheckAndShow(Loopback(server.UrlOf(VersionPath))), Result::NewerVersion);
+}
+
+// The host's signal handlers are its own. Unless told to use no signals, libcurl ignores SIGPIPE
+// for the length of a download by swapping the process's handler, which other threads of the host
+// would see, and times out name lookups with alarms.
+TEST_F(UpdateCheckTest, TheDownloadLeavesTheHostsSignalHandlersAlone)
+{
+    struct HostHandler {
+        static void Handle(int) {}
+    };
+    struct sigaction hostAction = {};
+    hostAction.sa_handler = &HostHandler::Handle;
+    sigemptyset(&hostAction.sa_mask);
+    struct sigaction before = {};
+    ASSERT_EQ(sigaction(SIGPIPE, &hostAction, &before), 0);
+
+    std::atomic<void (*)(int)> duringDownload{nullptr};
+    LoopbackHttpServer server;
+    AnswerVersion(server, HttpAnswer::Ok(VersionFile("2.63")));
+    server.WhileAnswering([&duringDownload] {
+        struct sigaction current = {};
+        sigaction(SIGPIPE, nullptr, &current);
+        duringDownload = current.sa_handler;
+    });
+    const int result = CheckAndShow(Loopback(server.UrlOf(VersionPath)));
+    sigaction(SIGPIPE, &before, nullptr);
+
+    EXPECT_EQ(result, Result::NewerVersion);
+    EXPECT_EQ(duringDownload.load(), &HostHandler::Handle) << "libcurl replaced the host's SIGPIPE handler";
+}
+
 // The values of a check never outlive it: a failed download leaves nothing of an earlier one.
 TEST_F(UpdateCheckTest, AFailedCheckForgetsTheValuesOfAnEarlierOne)
 {
@@ -313,6 +382,7 @@ TEST_F(UpdateCheckTest, TheProductionServerTakesHttpsOnlyWithBoundedWaits)
     EXPECT_EQ(production.url.rfind("https://", 0), 0u) << production.url;
     EXPECT_EQ(production.url, std::string("https://zelto.example/files/updates/") + WRL::versionFile);
     EXPECT_EQ(production.protocols, "https");
+    EXPECT_EQ(production.redirectProtocols, "https");
     EXPECT_GT(production.connectTimeoutMs, 0);
     EXPECT_LE(production.connectTimeoutMs, 10000);
     EXPECT_GT(production.transferTimeoutMs, 0);
