@@ -73,6 +73,8 @@ public:
     void WriteHeader(const char* fileName, const char* projectName);
     // The trailer: fifteen Int32 in the file's order. Throws -7003 when a count exceeds Int32.
     void ExportTotal(const TotalIndex& totals);
+    // Writes out what is buffered. On a write error it throws -7003.
+    void FlushFile();
     // Writes out what is buffered, hands it to the disk and closes the file. Call once, after the
     // trailer. On any failure it throws -7003; the target keeps what it held before.
     void CloseFile();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -80,22 +81,56 @@ TEST_F(EngineDriverTest, MissingModelOrTargetIsANullPointerFailure)
     }
 }
 
-TEST_F(EngineDriverTest, AWriterThatCannotBeMadeIsAFileFailureAndIsLogged)
+// However the file cannot be made, the run ends as a file failure (-108) after one line that names
+// the step that failed, its file and the host's error; the process window never opens.
+TEST_F(EngineDriverTest, AWriterThatCannotBeMadeIsAFileFailureLoggedOnce)
 {
     ModelerAPI::Model modelerModel;
-    IO::Location target(folder.PathOf("no such folder/House.Zelto").c_str());
-    IO::Name name("House.Zelto");
-    API_IOParams io{};
-    io.fileLoc = &target;
-    io.fileName = &name;
-    try {
-        WRL::MAExporter exporter(&modelerModel, &io, false, IO::Name("P"));
-        FAIL() << "no exception";
-    } catch (const GS::OutOfMemoryException& failure) {
-        EXPECT_EQ(failure.GetErrorCode(), -108);
+    struct Case {
+        const char* name;
+        std::string target;
+        std::function<void()> arrange;
+        std::string step;
+    };
+    const std::string missing = folder.PathOf("no such folder/House.Zelto");
+    const Case cases[] = {
+        {"a missing folder", missing, [] {}, "Cannot write the export target " + missing + ": IO::AccessDeniedErr"},
+        {"a target that is a folder", TargetPath(),
+         [this] { std::filesystem::create_directory(folder.PathOf("House.Zelto")); },
+         "The export target " + TargetPath() + " is not a file that can be replaced: IO::WrongTypeErr"},
+        {"a temporary file that cannot be made", TargetPath(),
+         [] { HostControl::InjectError("IO::fileSystem::CreateFile", IO::DiskFullErr); },
+         "Cannot make a temporary file beside " + TargetPath() + ": IO::DiskFullErr"},
+        {"a temporary file that cannot be opened", TargetPath(),
+         [] { HostControl::InjectError("IO::File::Open", IO::AccessDeniedErr); },
+         "Cannot open the temporary file " + folder.Path() + "/.House.Zelto."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostControl::ClearFailures();
+        Recorder().Clear();
+        log.clear();
+        c.arrange();
+        IO::Location target(c.target.c_str());
+        IO::Name name("House.Zelto");
+        API_IOParams io{};
+        io.fileLoc = &target;
+        io.fileName = &name;
+        try {
+            WRL::MAExporter exporter(&modelerModel, &io, false, IO::Name("P"));
+            ADD_FAILURE() << "no exception";
+        } catch (const GS::OutOfMemoryException& failure) {
+            EXPECT_EQ(failure.GetErrorCode(), -108);
+        }
+        EXPECT_TRUE(ProcessEvents().empty());
+        std::filesystem::remove_all(folder.PathOf("House.Zelto"));
+        EXPECT_EQ(log.size(), 1u);
+        for (const std::string& line : log) {
+            EXPECT_EQ(line.rfind("Zelto_export:: Cannot create the export file: OutOfMemoryException (-108", 0), 0u)
+                << line;
+            EXPECT_NE(line.find(c.step), std::string::npos) << line;
+        }
     }
-    EXPECT_TRUE(Logged("Cannot create the export file"));
-    EXPECT_TRUE(ProcessEvents().empty());
 }
 
 TEST_F(EngineDriverTest, ACompletedExportClosesTheWindowOnceAfterTheTrailer)
@@ -295,6 +330,49 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
         ASSERT_FALSE(ProcessEvents().empty());
         EXPECT_EQ(ProcessEvents().back(), "Close");
         EXPECT_FALSE(folder.Exists("House.Zelto"));
+    }
+}
+
+// What fails after the last pass is the export file's own failure, told as such in one line, never
+// as the last pass's: the trailer and the final write, the file's close, its move to the target.
+TEST_F(EngineDriverTest, FailuresAfterTheLastPassNameTheExportFile)
+{
+    AddElement(1);
+    struct Case {
+        const char* point;  // the one failing host call; the small file is written in one block
+        const char* place;
+        std::string cause;
+    };
+    const Case cases[] = {
+        {"IO::File::WriteBin", "Export failed while writing the export file",
+         "Cannot write the export file: IO::DiskFullErr"},
+        {"IO::File::Flush", "Export failed while closing the export file",
+         "Cannot write the export file to disk: IO::DiskFullErr"},
+        {"IO::File::Close", "Export failed while closing the export file",
+         "Cannot close the export file: IO::DiskFullErr"},
+        {"IO::fileSystem::Rename", "Export failed while putting the export file in place",
+         "Cannot put the export file at " + TargetPath() + ": IO::DiskFullErr"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.point);
+        Recorder().Clear();
+        HostControl::ClearFailures();
+        log.clear();
+        folder.WriteFile("House.Zelto", "the previous export");
+        HostControl::InjectError(c.point, IO::DiskFullErr);
+
+        const Outcome outcome = Run();
+
+        EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+        EXPECT_EQ(outcome.code, -7003);
+        EXPECT_EQ(LinesHolding({"IO::DiskFullErr"}), 1) << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({"Zelto_export:: " + std::string(c.place) + ": GeneralException (-7003",
+                                "Zelto_export:: " + c.cause}),
+                  1)
+            << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({"Export failed in"}), 0) << "the last pass did not fail";
+        EXPECT_FALSE(window.IsOpen());
+        EXPECT_EQ(folder.ReadFile("House.Zelto"), "the previous export");
     }
 }
 
