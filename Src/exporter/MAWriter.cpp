@@ -85,7 +85,7 @@ void MAWriter::WriteHeader(const char* fileName, const char* projectName)
     WriteBool(true);
     WriteBool(true);
     WriteInt32(parameters->unit);
-    WriteReal(parameters->scale);
+    WriteReal(parameters->scale, "header");
     WriteBool(parameters->direct);
     WriteInt32(ZELTO_ACAPI_VERSION);
 }

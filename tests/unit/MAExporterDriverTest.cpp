@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -275,7 +276,9 @@ TEST_F(EngineDriverTest, StoriesAndLayersPollAfterEveryItem)
 }
 
 // Failures of every kind inside the passes end as a general failure (-7003) after the original was
-// logged, with the window closed and no file at the target.
+// logged in one line, with the window closed and no file at the target. A Real that would not be
+// finite in the file, whichever record it belongs to, is such a failure too: the line names the
+// record and the value.
 TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
 {
     AddElement(1);
@@ -283,7 +286,8 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
     struct Case {
         const char* name;
         std::function<void(ZeltoHost::ModelData&)> plan;
-        const char* logged;
+        std::string logged;
+        std::string place = "";  // where the export failed, in the same line
     };
     using Kind = ZeltoHost::ModelFault::Kind;
     auto modelFault = [](ZeltoHost::ModelRead read, Kind kind) {
@@ -294,6 +298,11 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
             fault.code = -4711;
             data.faults.push_back(fault);
         };
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    auto storeAtScale100 = [](Settings settings) {  // far values overflow at this scale
+        settings.scale = 100.0;
+        Store(settings);
     };
     const Case cases[] = {
         {"host exception from a model read", modelFault(ZeltoHost::ModelRead::Vertex, Kind::HostException),
@@ -311,21 +320,94 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
          "(-4712"},
         {"write error", [](ZeltoHost::ModelData&) { HostControl::InjectError("IO::File::WriteBin", IO::DiskFullErr); },
          "Cannot write the export file: IO::DiskFullErr"},
+        {"a vertex that overflows once scaled",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[1].bodies[0].vertices[2].x = 1e307;
+         },
+         "The scene bounds record's value inf is not a finite number",
+         "Export failed in \"Computing the scene bounds\""},
+        {"a vertex far out that no polygon uses",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[0].bodies[0].vertices.push_back({0.0, -1e307, 0.0});
+         },
+         "The point record's value -inf is not a finite number",
+         "Export failed in \"Saving points\""},
+        {"a project offset that overflows once scaled",
+         [&](ZeltoHost::ModelData&) {
+             Settings settings;
+             settings.useOffset = true;
+             storeAtScale100(settings);
+             project.offset = {0.0, 1e307};
+         },
+         "The scene bounds record's value inf is not a finite number",
+         "Export failed in \"Computing the scene bounds\""},
+        {"a story level that overflows once scaled",
+         [&](ZeltoHost::ModelData&) {
+             storeAtScale100(Settings());
+             project.AddStory(0, 1e307, "Sky");
+         },
+         "The story record's value inf is not a finite number",
+         "Export failed in \"Saving stories\""},
+        {"a light far out",
+         [&](ZeltoHost::ModelData& data) {
+             Settings settings;
+             settings.exportLights = true;
+             storeAtScale100(settings);
+             ZeltoHost::LightData light;
+             light.type = 9400;
+             light.position = {1e307, 0.0, 0.0};
+             data.elements[0].lights.push_back(light);
+         },
+         "The light record's value inf is not a finite number",
+         "Export failed in \"Saving lights\""},
+        {"a light falloff that is not a number",
+         [&](ZeltoHost::ModelData& data) {
+             Settings settings;
+             settings.exportLights = true;
+             storeAtScale100(settings);
+             ZeltoHost::LightData light;
+             light.type = 9400;
+             light.distanceFalloff = nan;  // the attenuation becomes 1.0; the falloff itself is written
+             data.elements[0].lights.push_back(light);
+         },
+         "The light record's value nan is not a finite number",
+         "Export failed in \"Saving lights\""},
+        {"a camera far out",
+         [&](ZeltoHost::ModelData&) {
+             Settings settings;
+             settings.exportCameras = true;
+             storeAtScale100(settings);
+             project.AddElement(26, GuidNumber(90)).record.camera.persp.target.x = -1e307;
+         },
+         "The camera record's value -inf is not a finite number",
+         "Export failed in \"Saving cameras\""},
+        {"a texture coordinate that is not a number",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[0].bodies[0].textureCoordinates = {{0.0, 0.0}, {nan, 0.0}, {1.0, 1.0}, {0.0, 1.0}};
+         },
+         "The texture coordinate record's value nan is not a finite number",
+         "Export failed in \"Saving texture coordinates\""},
     };
     const ZeltoHost::ModelData healthy = model;
+    const ZeltoHost::HostProject healthyProject = project;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Recorder().Clear();
         HostControl::ClearFailures();
         log.clear();
         model = healthy;
+        project = healthyProject;
+        Store(Settings());
         c.plan(model);
 
         const Outcome outcome = Run();
 
         EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
         EXPECT_EQ(outcome.code, -7003);
-        EXPECT_TRUE(Logged(c.logged)) << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({c.logged, c.place}), 1) << (log.empty() ? std::string("nothing logged") : log.back());
         EXPECT_FALSE(window.IsOpen());
         ASSERT_FALSE(ProcessEvents().empty());
         EXPECT_EQ(ProcessEvents().back(), "Close");
