@@ -2,6 +2,7 @@
 
 #include "ExceptionLog.hpp"
 #include "Exp.hpp"
+#include "ExportFailures.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "ZELTO_export_Cancel.hpp"
@@ -12,7 +13,7 @@ FilledModel::FilledModel(GS::SharedPtr<Modeler::Sight> sight)
     const GSErrCode result = EXPGetModel(sight, &model, attributeReader.get());
     if (result != NoError) {
         LogMessageDebug("Zelto_export:: EXPGetModel failed #%s\n", ErrID_To_Name(result));
-        throw GS::GeneralException("EXPGetModel failed", __FILE__, __LINE__, result);
+        throw WRL::LoggedGeneralException("EXPGetModel failed", __FILE__, __LINE__, result);
     }
 }
 
@@ -23,6 +24,8 @@ int RunExportForHost(const std::function<void()>& exportRun)
         return NoError;
     } catch (const WRL::Cancel&) {
         return APIERR_CANCEL;
+    } catch (const WRL::LoggedFailure&) {
+        return APIERR_GENERAL;  // its line, with the cause and the place, is in the log already
     } catch (...) {
         LogCurrentException("Export failed");
         return APIERR_GENERAL;

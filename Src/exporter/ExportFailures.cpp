@@ -1,20 +1,54 @@
 #include "ExportFailures.hpp"
 
-#include "GSException.hpp"
 #include "ZELTO_export_Cancel.hpp"
 
 namespace WRL {
 
-void ThrowGeneralFailure(const char* context)
+namespace {
+
+// Logs and throws Logged in place of the current exception, unless that was logged already.
+template <typename Logged>
+[[noreturn]] void ThrowLogged(const char* context, GSErrCode code)
 {
-    LogCurrentException(context);
     try {
         throw;
+    } catch (const LoggedFailure&) {
+        throw;
     } catch (const GS::GSException& exception) {
-        throw GS::GeneralException(context, __FILE__, __LINE__, exception, CancelErrorCode);
+        LogCurrentException(context);
+        throw Logged(context, __FILE__, __LINE__, exception, code);
     } catch (...) {
-        throw GS::GeneralException(context, __FILE__, __LINE__, CancelErrorCode);
+        LogCurrentException(context);
+        throw Logged(context, __FILE__, __LINE__, code);
     }
+}
+
+}  // namespace
+
+LoggedFailure::~LoggedFailure() = default;
+
+LoggedGeneralException::~LoggedGeneralException() = default;
+
+GS::GSException* LoggedGeneralException::Clone() const
+{
+    return new LoggedGeneralException(*this);
+}
+
+LoggedOutOfMemoryException::~LoggedOutOfMemoryException() = default;
+
+GS::GSException* LoggedOutOfMemoryException::Clone() const
+{
+    return new LoggedOutOfMemoryException(*this);
+}
+
+void ThrowGeneralFailure(const char* context)
+{
+    ThrowLogged<LoggedGeneralException>(context, CancelErrorCode);
+}
+
+void ThrowFileFailure(const char* context)
+{
+    ThrowLogged<LoggedOutOfMemoryException>(context, FileNotMadeErrorCode);
 }
 
 }  // namespace WRL

@@ -13,6 +13,7 @@ namespace WRL {
 namespace {
 
 constexpr USize ParameterNameSize = 256;  // 255 bytes and the NUL
+constexpr const char* ParameterRecord = "parameter";
 
 // The dimensions as the host reports them, then the items row by row.
 void WriteArrayItems(MAWriter& writer, const ModelerAPI::Parameter& parameter, ParameterRecordType type)
@@ -30,7 +31,7 @@ void WriteArrayItems(MAWriter& writer, const ModelerAPI::Parameter& parameter, P
         for (Int32 column = firstColumn; column <= columns; ++column) {
             parameter.GetArrayItem(row, column, &item);
             if (type == NumericArrayParameterRecord) {
-                writer.WriteReal(static_cast<double>(item));
+                writer.WriteReal(static_cast<double>(item), ParameterRecord);
             } else {
                 GS::UniString text;
                 item.GetStringValue(text);
@@ -92,7 +93,7 @@ void MAWriter::WriteExtraParameter(const ModelerAPI::Parameter& parameter, const
     WriteInt32(type);
     switch (type) {
         case NumericParameterRecord:
-            WriteReal(static_cast<double>(parameter));
+            WriteReal(static_cast<double>(parameter), ParameterRecord);
             break;
         case TextParameterRecord: {
             GS::UniString value;

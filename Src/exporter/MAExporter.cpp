@@ -50,9 +50,7 @@ std::unique_ptr<MAWriter> MAExporter::MakeWriter()
     try {
         return std::make_unique<MAWriter>(ioParams, parameters.get(), model);
     } catch (...) {
-        LogCurrentException("Cannot create the export file");
-        throw GS::OutOfMemoryException("Zelto_export:: cannot create the export file", __FILE__, __LINE__,
-                                       FileNotMadeErrorCode);
+        ThrowFileFailure("Cannot create the export file");
     }
 }
 
@@ -75,33 +73,74 @@ bool MAExporter::IsInvalidElement(const ModelerAPI::Element& element) const
 
 void MAExporter::MainExporter()
 {
-    try {
-        ReadProjectOffset();
-        ReadProjectStructure();
-    } catch (...) {
-        ThrowGeneralFailure("Cannot prepare the export");
-    }
-
-    Progress::Init(ProgressText(SavingFile), CountPhases(), nullptr);
+    const Int32 phaseCount = PrepareExport();
+    Progress::Init(ProgressText(SavingFile), phaseCount, nullptr);
     ForgetPhases();
     try {
         RunPasses();
-        CompleteFile();
-    } catch (const Cancel&) {
-        CloseProcessWindow();
-        ThrowCancel();
     } catch (...) {
-        CloseProcessWindow();
         const std::string where = CurrentPhaseTitle().IsEmpty() ? std::string("the header")
                                                                  : "\"" + CurrentPhaseTitle().ToUtf8() + "\"";
-        ThrowGeneralFailure(("Export failed in " + where).c_str());
+        FailWithOpenWindow("Export failed in " + where);
     }
-    // The file goes to the target last: nothing that can still fail comes after it.
+    CompleteFile();
+    PublishFile();
+}
+
+// Before the process window opens; gives the number of phases that will run.
+Int32 MAExporter::PrepareExport()
+{
+    try {
+        ReadProjectOffset();
+        ReadProjectStructure();
+        return CountPhases();
+    } catch (...) {
+        ThrowGeneralFailure("Cannot prepare the export");
+    }
+}
+
+// After the last pass the failures are the file's own, not the last pass's.
+void MAExporter::CompleteFile()
+{
+    try {
+        writer->ExportTotal(totals);
+        writer->FlushFile();
+    } catch (...) {
+        FailWithOpenWindow("Export failed while writing the export file");
+    }
+    try {
+        writer->CloseFile();
+    } catch (...) {
+        FailWithOpenWindow("Export failed while closing the export file");
+    }
+}
+
+// The file goes to the target last: nothing that can still fail comes after it.
+void MAExporter::PublishFile()
+{
     try {
         CloseProcessWindow();
+    } catch (...) {
+        ThrowGeneralFailure("Export failed while closing the process window");
+    }
+    try {
         writer->Publish();
     } catch (...) {
-        ThrowGeneralFailure("Export failed");
+        ThrowGeneralFailure("Export failed while putting the export file in place");
+    }
+}
+
+// The window is closed first; a window that cannot be closed is a failure of its own and is logged
+// as such, the export's failure is the one that goes on.
+void MAExporter::FailWithOpenWindow(const std::string& context)
+{
+    RunWithoutThrowing("Cannot close the process window", [this] { CloseProcessWindow(); });
+    try {
+        throw;
+    } catch (const Cancel&) {
+        ThrowCancel();
+    } catch (...) {
+        ThrowGeneralFailure(context.c_str());
     }
 }
 
@@ -159,12 +198,6 @@ void MAExporter::RunPasses()
     ExportLights();
     ExportCameraSets();
     ExportCameras();
-}
-
-void MAExporter::CompleteFile()
-{
-    writer->ExportTotal(totals);
-    writer->CloseFile();
 }
 
 }  // namespace WRL

@@ -17,10 +17,12 @@
 //   phases as will run.
 //
 // Failures: a null model or I/O block throws GS::NullPointerException (-50); a writer that cannot be
-// made GS::OutOfMemoryException (-108). Out of the passes, the trailer and the file's completion a
-// cancel leaves as WRL::Cancel and everything else as GS::GeneralException (-7003), after the
-// original exception was logged and the process window closed. The file is put at the target after
-// the window is closed, as the run's last step, so a run that reports a failure never replaced it.
+// made GS::OutOfMemoryException (-108). Out of the preparation, the passes, the trailer and the
+// file's completion a cancel leaves as WRL::Cancel and everything else as GS::GeneralException
+// (-7003), with the process window closed. Each failure but the null inputs is logged once, in one
+// line with its cause and the place (the phase, or the step of the file), and leaves as a
+// LoggedFailure (ExportFailures.hpp). The file is put at the target after the window is closed, as
+// the run's last step, so a run that reports a failure never replaced it.
 #ifndef EXPORTER_MAEXPORTER_HPP
 #define EXPORTER_MAEXPORTER_HPP
 
@@ -98,12 +100,19 @@ private:
     const GS::UniString& ProgressText(Int32 item) const;
 
     // Before the process window opens.
+    Int32 PrepareExport();
     void ReadProjectOffset();
     void ReadProjectStructure();
     Int32 CountPhases() const;
+    // While it is open: the passes, then the trailer and the file's close.
     void RunPasses();
     void CompleteFile();
+    // The window closed, then the file at the target.
+    void PublishFile();
     void CloseProcessWindow();
+    // Inside a catch handler while the process window is open: closes the window, then a cancel
+    // leaves as WRL::Cancel and any other failure, logged with context, as GS::GeneralException.
+    [[noreturn]] void FailWithOpenWindow(const std::string& context);
 
     // Phases each group of passes will open, in pass order.
     Int32 CountStructurePhases() const;

@@ -63,7 +63,7 @@ void MAExporter::ExportPoints(ModelerAPI::MeshBody& body)
     for (Int32 vertexNumber = 1; vertexNumber <= vertexCount; ++vertexNumber) {
         ModelerAPI::Vertex vertex;
         body.GetVertex(vertexNumber, &vertex, World);
-        writer->WritePoint(coordinates.X(vertex.x), coordinates.Y(vertex.y), coordinates.Z(vertex.z));
+        writer->WritePoint(coordinates.X(vertex.x), coordinates.Y(vertex.y), coordinates.Z(vertex.z), "point");
         ++totals.Point;
     }
 }
@@ -138,7 +138,7 @@ void MAExporter::ExportNormals(MeshReaders& readers)
             const Int32 cornerCount = readers.convexPolygon.GetVertexCount();
             for (Int32 corner = 1; corner <= cornerCount; ++corner) {
                 const ModelerAPI::Vector normal = readers.convexPolygon.GetNormalVectorByVertex(corner, World);
-                writer->WritePoint(normal.x, normal.y, normal.z);
+                writer->WritePoint(normal.x, normal.y, normal.z, "normal");
                 ++totals.Normals;
             }
         }

@@ -95,8 +95,8 @@ void MAExporter::ExportBoundingBox()
     ModelerAPI::Vertex min;
     ModelerAPI::Vertex max;
     CalcSceneLimits(&min, &max);
-    writer->WritePoint(coordinates.X(min.x), coordinates.Y(min.y), coordinates.Z(min.z));
-    writer->WritePoint(coordinates.X(max.x), coordinates.Y(max.y), coordinates.Z(max.z));
+    writer->WritePoint(coordinates.X(min.x), coordinates.Y(min.y), coordinates.Z(min.z), "scene bounds");
+    writer->WritePoint(coordinates.X(max.x), coordinates.Y(max.y), coordinates.Z(max.z), "scene bounds");
 }
 
 // The first walk over the model's elements: besides the limits it decides, once for the whole export,

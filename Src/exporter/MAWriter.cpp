@@ -2,14 +2,13 @@
 // publishing.
 #include "MAWriter.hpp"
 
+#include <exception>
 #include <limits>
 #include <string>
 
-#include "ExportFailures.hpp"
 #include "ExportOutput.hpp"
 #include "File.hpp"
 #include "GSException.hpp"
-#include "HostNames.hpp"
 #include "PartialExportFile.hpp"
 #include "ZELTO_export_Cancel.hpp"
 #include "ZELTO_export_Parameters.hpp"
@@ -37,10 +36,15 @@ MAWriter::MAWriter(const API_IOParams& io, MAParameters* settings, ModelerAPI::M
                                        __LINE__, MissingInputErrorCode);
     try {
         OpenTemporaryFile();
-    } catch (...) {
+    } catch (const GS::GSException& failure) {
         // Whatever went wrong while the file was made, the engine learns one thing: no file. The
-        // cause is logged before it is replaced.
-        LogCurrentException("Cannot create the export file");
+        // message keeps the cause, for the one line that reports the failure.
+        throw GS::OutOfMemoryException(failure.GetMessage(), __FILE__, __LINE__, failure, FileNotMadeErrorCode);
+    } catch (const std::exception& failure) {
+        throw GS::OutOfMemoryException((std::string("Zelto_export:: Cannot create the export file: ") +
+                                        failure.what()).c_str(),
+                                       __FILE__, __LINE__, FileNotMadeErrorCode);
+    } catch (...) {
         throw GS::OutOfMemoryException("Zelto_export:: Cannot create the export file", __FILE__, __LINE__,
                                        FileNotMadeErrorCode);
     }
@@ -59,9 +63,8 @@ void MAWriter::OpenTemporaryFile()
     std::unique_ptr<IO::File> file;
     const GSErrCode opened = partialFile->Open(&file);
     if (opened != NoError)
-        throw GS::GeneralException((std::string("Zelto_export:: Cannot create the export file: ") +
-                                    ErrID_To_Name(opened)).c_str(),
-                                   __FILE__, __LINE__, opened);
+        throw GS::GeneralException(("Zelto_export:: " + partialFile->FailureText()).c_str(), __FILE__, __LINE__,
+                                   opened);
     output = std::make_unique<ExportOutput>(std::move(file));
 }
 
@@ -82,7 +85,7 @@ void MAWriter::WriteHeader(const char* fileName, const char* projectName)
     WriteBool(true);
     WriteBool(true);
     WriteInt32(parameters->unit);
-    WriteReal(parameters->scale);
+    WriteReal(parameters->scale, "header");
     WriteBool(parameters->direct);
     WriteInt32(ZELTO_ACAPI_VERSION);
 }
@@ -111,6 +114,11 @@ void MAWriter::ExportTotal(const TotalIndex& totals)
         WriteInt32(static_cast<Int32>(count.value));
 }
 
+void MAWriter::FlushFile()
+{
+    output->Flush();
+}
+
 void MAWriter::CloseFile()
 {
     output->Close();
@@ -122,9 +130,8 @@ void MAWriter::Publish()
         return;
     if (!output->IsClosed())
         ThrowWriteFailure("The export file is published before it was closed");
-    const GSErrCode published = partialFile->Publish();
-    if (published != NoError)
-        ThrowWriteFailure(std::string("Cannot put the export file in place: ") + ErrID_To_Name(published));
+    if (partialFile->Publish() != NoError)
+        ThrowWriteFailure(partialFile->FailureText());
     finished = true;
 }
 

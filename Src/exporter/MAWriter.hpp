@@ -12,8 +12,8 @@
 //
 // Errors: construction throws GS::NullPointerException (-50) without a model or settings record and
 // GS::OutOfMemoryException (-108) when the file cannot be made. Any write error, a count that does not
-// fit the file's Int32 fields and a failed close or rename throw GS::GeneralException (-7003) from the
-// call that finds them; the export has then failed.
+// fit the file's Int32 fields, a Real that is not finite and a failed close or rename throw
+// GS::GeneralException (-7003) from the call that finds them; the export has then failed.
 #ifndef EXPORTER_MAWRITER_HPP
 #define EXPORTER_MAWRITER_HPP
 
@@ -74,6 +74,8 @@ public:
     void WriteHeader(const char* fileName, const char* projectName);
     // The trailer: fifteen Int32 in the file's order. Throws -7003 when a count exceeds Int32.
     void ExportTotal(const TotalIndex& totals);
+    // Writes out what is buffered. On a write error it throws -7003.
+    void FlushFile();
     // Writes out what is buffered, hands it to the disk and closes the file. Call once, after the
     // trailer. On any failure it throws -7003; the target keeps what it held before.
     void CloseFile();
@@ -91,7 +93,9 @@ public:
     void WriteBool(const bool& value);  // one byte, 0 or 1 whatever the byte behind value holds
     void WriteInt32(Int32 value);
     void WriteUInt32(UInt32 value);
-    void WriteReal(double value);
+    // A Real that is not finite fails the export (-7003) with a message naming record, the kind of
+    // record it belongs to, and the value: nothing but finite Reals ever reaches the file.
+    void WriteReal(double value, const char* record);
     // A fixed-width field: count bytes as they are.
     void WriteBytes(const char* bytes, USize count);
     // A fixed-width text field: the text's bytes, cut to width, padded with NUL bytes to width.
@@ -101,8 +105,8 @@ public:
     // String: Int32 n, then n bytes of the text in the file's character code (UTF-8), no NUL. A text
     // longer than MaxStringBytes is cut at a character boundary. A null or empty text gives Int32 0.
     void WriteBinUnicode(const char* s);
-    // Point: Real x, Real z, Real y (the height axis comes second).
-    void WritePoint(double x, double y, double z);
+    // Point: Real x, Real z, Real y (the height axis comes second). Finite values only, as WriteReal.
+    void WritePoint(double x, double y, double z, const char* record);
 
     // ---- Classes, stories and layers -------------------------------------------------------------
     void WriteClass(Int32 typeId, const char* name);

@@ -13,6 +13,8 @@ namespace WRL {
 
 namespace {
 
+constexpr const char* CameraRecord = "camera";
+
 std::string OwnGuidText(const API_Guid& guid)
 {
     if (guid == APINULLGuid)
@@ -38,10 +40,10 @@ void MAWriter::WriteCamera(const char* name, Int32 id, double x, double y, doubl
     WriteBinUnicode(recordName);
     WriteInt32(id);
     WriteBinAscii(OwnGuidText(ownGuid).c_str());
-    WritePoint(x, y, z);
-    WritePoint(targetX, targetY, targetZ);
-    WriteReal(angle1);
-    WriteReal(angle2);
+    WritePoint(x, y, z, CameraRecord);
+    WritePoint(targetX, targetY, targetZ, CameraRecord);
+    WriteReal(angle1, CameraRecord);
+    WriteReal(angle2, CameraRecord);
     WriteInt32(cameraSets.PositionOf(setGuid));
 }
 

@@ -10,6 +10,8 @@ namespace WRL {
 
 namespace {
 
+constexpr const char* ElementRecord = "element";
+
 std::string GuidText(const API_Guid& guid)
 {
     return std::string("{") + ApiGuidToChar(guid) + "}";
@@ -32,18 +34,18 @@ void MAWriter::WriteObjects(Int32 layer, Int32 typeId, Int32 story, const API_Gu
         return;
 
     WriteBinUnicode(name);
-    WriteReal(x);
-    WriteReal(y);
+    WriteReal(x, ElementRecord);
+    WriteReal(y, ElementRecord);
     // Without story records the level stays as it is (adding 0.0 would turn -0.0 into 0.0).
-    WriteReal(stories.IsEmpty() ? z : z + StoryElevation(storyPosition));
-    WriteReal(angle);
-    WriteReal(sizeA);
-    WriteReal(sizeB);
+    WriteReal(stories.IsEmpty() ? z : z + StoryElevation(storyPosition), ElementRecord);
+    WriteReal(angle, ElementRecord);
+    WriteReal(sizeA, ElementRecord);
+    WriteReal(sizeB, ElementRecord);
     WriteBool(flag);
-    WriteReal(defaultA);
-    WriteReal(defaultB);
-    WriteReal(height);
-    WriteReal(defaultHeight);
+    WriteReal(defaultA, ElementRecord);
+    WriteReal(defaultB, ElementRecord);
+    WriteReal(height, ElementRecord);
+    WriteReal(defaultHeight, ElementRecord);
     WriteBool(hasGeometry);
 }
 

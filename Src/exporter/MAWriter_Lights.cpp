@@ -9,6 +9,12 @@
 
 namespace WRL {
 
+namespace {
+
+constexpr const char* LightRecord = "light";
+
+}  // namespace
+
 void MAWriter::WriteLight(Int32 objectIndex, Int32 typeCode, const char* name, Int32 lightNumber, double red,
                           double green, double blue, double x, double y, double z, double targetX, double targetY,
                           double targetZ, const bool& castsShadow, double attenuation, double radius,
@@ -22,20 +28,20 @@ void MAWriter::WriteLight(Int32 objectIndex, Int32 typeCode, const char* name, I
     WriteInt32(typeCode);
     WriteBinUnicode(recordName);
     WriteInt32(lightNumber);
-    WriteReal(red);
-    WriteReal(green);
-    WriteReal(blue);
-    WritePoint(x, y, z);
-    WritePoint(targetX, targetY, targetZ);
+    WriteReal(red, LightRecord);
+    WriteReal(green, LightRecord);
+    WriteReal(blue, LightRecord);
+    WritePoint(x, y, z, LightRecord);
+    WritePoint(targetX, targetY, targetZ, LightRecord);
     WriteInt32(BoolByte(castsShadow));
-    WriteReal(attenuation);
-    WriteReal(radius);
-    WriteReal(coneAngle1);
-    WriteReal(coneAngle2);
-    WriteReal(angleFalloff);
-    WriteReal(minDistance);
-    WriteReal(maxDistance);
-    WriteReal(distanceFalloff);
+    WriteReal(attenuation, LightRecord);
+    WriteReal(radius, LightRecord);
+    WriteReal(coneAngle1, LightRecord);
+    WriteReal(coneAngle2, LightRecord);
+    WriteReal(angleFalloff, LightRecord);
+    WriteReal(minDistance, LightRecord);
+    WriteReal(maxDistance, LightRecord);
+    WriteReal(distanceFalloff, LightRecord);
 
     const Int32 parameterCount = parameters.GetParameterCount();
     WriteInt32(parameterCount);

@@ -25,11 +25,14 @@ ModelerAPI::Material FetchMaterial(const ModelerAPI::Model& model, Int32 materia
     return material;
 }
 
-void WriteColor(MAWriter& writer, const ModelerAPI::Color& color)
+constexpr const char* RgbShaderRecord = "RGB shader";
+constexpr const char* InternalShaderRecord = "internal shader";
+
+void WriteColor(MAWriter& writer, const ModelerAPI::Color& color, const char* record)
 {
-    writer.WriteReal(color.red);
-    writer.WriteReal(color.green);
-    writer.WriteReal(color.blue);
+    writer.WriteReal(color.red, record);
+    writer.WriteReal(color.green, record);
+    writer.WriteReal(color.blue, record);
 }
 
 // "name :: n", cut to a list name at a character boundary.
@@ -73,7 +76,7 @@ void MAWriter::WriteMaterialRgb(const int& materialNumber, const char* name, con
         WriteBinUnicode(entry.name);
     WriteInt32(attributeReference);
     WriteInt32(type);
-    WriteColor(*this, material.GetSurfaceColor());
+    WriteColor(*this, material.GetSurfaceColor(), RgbShaderRecord);
 }
 
 // The texture block names the texture under which the texture pass embedded it. A texture that got
@@ -94,24 +97,24 @@ void MAWriter::WriteMaterialInternal(const int& materialNumber, const char* text
                                                      textureIndex.GetIndex(), HostAttributeQualifier),
                           &texture);
         WriteBinUnicode(EmbeddedName(*embedded).c_str());
-        WriteReal(material.GetTextureRotationAngle() * DegreesPerRadian);
-        WriteReal(texture.GetXSize());
-        WriteReal(texture.GetYSize());
+        WriteReal(material.GetTextureRotationAngle() * DegreesPerRadian, InternalShaderRecord);
+        WriteReal(texture.GetXSize(), InternalShaderRecord);
+        WriteReal(texture.GetYSize(), InternalShaderRecord);
         WriteBool(texture.IsBumpMapPattern());
         WriteBool(texture.IsTransparentPattern());
         WriteBool(texture.IsMirroredInX());
         WriteBool(texture.IsMirroredInY());
     }
     WriteBool(true);
-    WriteReal(material.GetTransparency());
-    WriteReal(material.GetTransparencyAttenuation());
-    WriteReal(material.GetEmissionAttenuation());
-    WriteColor(*this, material.GetEmissionColor());
-    WriteReal(material.GetAmbientReflection());
-    WriteReal(material.GetDiffuseReflection());
-    WriteReal(material.GetShining());
-    WriteReal(material.GetSpecularReflection());
-    WriteColor(*this, material.GetSpecularColor());
+    WriteReal(material.GetTransparency(), InternalShaderRecord);
+    WriteReal(material.GetTransparencyAttenuation(), InternalShaderRecord);
+    WriteReal(material.GetEmissionAttenuation(), InternalShaderRecord);
+    WriteColor(*this, material.GetEmissionColor(), InternalShaderRecord);
+    WriteReal(material.GetAmbientReflection(), InternalShaderRecord);
+    WriteReal(material.GetDiffuseReflection(), InternalShaderRecord);
+    WriteReal(material.GetShining(), InternalShaderRecord);
+    WriteReal(material.GetSpecularReflection(), InternalShaderRecord);
+    WriteColor(*this, material.GetSpecularColor(), InternalShaderRecord);
 }
 
 void MAWriter::WriteMaterialCinema4D(const int& materialNumber)

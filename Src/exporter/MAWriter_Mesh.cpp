@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ExportOutput.hpp"
+#include "FiniteReal.hpp"
 #include "GSException.hpp"
 #include "MAWriter.hpp"
 #include "ZELTO_export_Cancel.hpp"
@@ -52,6 +53,8 @@ void MAWriter::WriteUvw(bool /*last: only the text form ends its line there*/, M
         u = uv->u;
         v = uv->v;
     }
+    CheckFinite(u, "texture coordinate");
+    CheckFinite(v, "texture coordinate");
     char* at = output->Room(2 * RealBytes);
     at = PutReal(at, u);
     PutReal(at, v);

@@ -4,6 +4,7 @@
 
 #include "ExportOutput.hpp"
 #include "ExportText.hpp"
+#include "FiniteReal.hpp"
 #include "GSException.hpp"
 #include "MAWriter.hpp"
 #include "UniString.hpp"
@@ -26,8 +27,9 @@ void MAWriter::WriteUInt32(UInt32 value)
     output->AppendUInt32(value);
 }
 
-void MAWriter::WriteReal(double value)
+void MAWriter::WriteReal(double value, const char* record)
 {
+    CheckFinite(value, record);
     output->AppendReal(value);
 }
 
@@ -74,8 +76,11 @@ void MAWriter::WriteBinUnicode(const char* s)
     output->AppendBytes(bytes, length);
 }
 
-void MAWriter::WritePoint(double x, double y, double z)
+void MAWriter::WritePoint(double x, double y, double z, const char* record)
 {
+    CheckFinite(x, record);
+    CheckFinite(y, record);
+    CheckFinite(z, record);
     char* at = output->Room(PointBytes);
     at = PutReal(at, x);
     at = PutReal(at, z);

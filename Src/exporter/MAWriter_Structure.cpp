@@ -37,8 +37,8 @@ void MAWriter::WriteStory(Int32 index, const char* name, double elevation, doubl
     const USize kept = Utf8PrefixLength(numbered.c_str(), numbered.size(), NumberedStoryNameBytes);
     WriteInt32(index);
     WriteBinUnicode(numbered.substr(0, kept).c_str());
-    WriteReal(elevation);
-    WriteReal(height);
+    WriteReal(elevation, "story");
+    WriteReal(height, "story");
 }
 
 void MAWriter::WriteLayer(Int32 index, const char* name)

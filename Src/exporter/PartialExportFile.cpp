@@ -46,9 +46,9 @@ std::string UniquePart()
     return digits;
 }
 
-const char* PathText(const IO::Location& location)
+const std::string& PathText(const IO::Location& location)
 {
-    return location.ToUtf8Path().c_str();
+    return location.ToUtf8Path();
 }
 
 }  // namespace
@@ -78,53 +78,53 @@ GSErrCode PartialExportFile::Open(std::unique_ptr<IO::File>* file)
 {
     if (file == nullptr)
         return IO::BadParameterErr;
-    if (targetName.IsEmpty()) {
-        LogMessageError("Zelto_export:: The export target \"%s\" names no file\n", PathText(target));
-        return IO::BadLocationErr;
-    }
+    failureText.clear();
+    if (targetName.IsEmpty())
+        return NoteFailure("The export target \"" + PathText(target) + "\" names no file", IO::BadLocationErr);
     TargetState state;
     GSErrCode result = CheckTarget(&state);
     if (result == NoError)
         result = MakeTemporary();
-    if (result == NoError && state.exists) {
-        result = IO::fileSystem.SetPermissions(temporary, state.permissions);
-        if (result != NoError)
-            LogMessageError("Zelto_export:: Cannot give the temporary file %s the target's permissions: %s\n",
-                            PathText(temporary), ErrID_To_Name(result));
-    }
     if (result != NoError)
         return result;
+    if (state.exists) {
+        result = IO::fileSystem.SetPermissions(temporary, state.permissions);
+        if (result != NoError)
+            return NoteFailure("Cannot give the temporary file " + PathText(temporary) + " the target's permissions",
+                               result);
+    }
 
     auto opened = std::make_unique<IO::File>(temporary, IO::File::Fail);
     result = opened->GetStatus();
     if (result == NoError)
         result = opened->Open(IO::File::WriteMode, IO::ReportAccessDenied);
-    if (result != NoError) {
-        LogMessageError("Zelto_export:: Cannot open the temporary file %s: %s\n", PathText(temporary),
-                        ErrID_To_Name(result));
-        return result;
-    }
+    if (result != NoError)
+        return NoteFailure("Cannot open the temporary file " + PathText(temporary), result);
     *file = std::move(opened);
     return NoError;
 }
 
 GSErrCode PartialExportFile::Publish()
 {
+    failureText.clear();
     if (!made)
-        return IO::NotFoundErr;
+        return NoteFailure("No temporary file was made for " + PathText(target), IO::NotFoundErr);
     const GSErrCode result = IO::fileSystem.Rename(temporary, targetName);
-    if (result != NoError) {
-        LogMessageError("Zelto_export:: Cannot put the export file at %s: %s\n", PathText(target),
-                        ErrID_To_Name(result));
-        return result;
-    }
+    if (result != NoError)
+        return NoteFailure("Cannot put the export file at " + PathText(target), result);
     published = true;
     return NoError;
 }
 
+GSErrCode PartialExportFile::NoteFailure(const std::string& step, GSErrCode error)
+{
+    failureText = step + ": " + ErrID_To_Name(error);
+    return error;
+}
+
 // The target may be absent, a file or a link (which is replaced); it must be one that this export
 // may write. Its permissions go to the new file.
-GSErrCode PartialExportFile::CheckTarget(TargetState* state) const
+GSErrCode PartialExportFile::CheckTarget(TargetState* state)
 {
     IO::FileSystem::EntryType type = IO::FileSystem::OtherEntry;
     GSErrCode result = IO::fileSystem.GetType(target, &type);
@@ -132,11 +132,8 @@ GSErrCode PartialExportFile::CheckTarget(TargetState* state) const
         result = NoError;
     else if (result == NoError && type != IO::FileSystem::FileEntry && type != IO::FileSystem::LinkEntry)
         result = IO::WrongTypeErr;
-    if (result != NoError) {
-        LogMessageError("Zelto_export:: The export target %s is not a file that can be replaced: %s\n",
-                        PathText(target), ErrID_To_Name(result));
-        return result;
-    }
+    if (result != NoError)
+        return NoteFailure("The export target " + PathText(target) + " is not a file that can be replaced", result);
 
     const IO::File probe(target, IO::File::Fail);
     result = probe.GetStatus();
@@ -148,9 +145,8 @@ GSErrCode PartialExportFile::CheckTarget(TargetState* state) const
     if (result == NoError && state->exists)
         result = IO::fileSystem.GetPermissions(target, &state->permissions);
     if (result != NoError)
-        LogMessageError("Zelto_export:: Cannot write the export target %s: %s\n", PathText(target),
-                        ErrID_To_Name(result));
-    return result;
+        return NoteFailure("Cannot write the export target " + PathText(target), result);
+    return NoError;
 }
 
 // Made exclusively: a name in use (by another export, or left by one that ended abruptly) is
@@ -165,10 +161,8 @@ GSErrCode PartialExportFile::MakeTemporary()
             result = IO::fileSystem.CreateFile(temporary);
     }
     if (result != NoError) {
-        LogMessageError("Zelto_export:: Cannot make a temporary file beside %s: %s\n", PathText(target),
-                        ErrID_To_Name(result));
         temporary.Clear();
-        return result;
+        return NoteFailure("Cannot make a temporary file beside " + PathText(target), result);
     }
     made = true;
     return NoError;
@@ -184,7 +178,7 @@ void PartialExportFile::RemoveTemporary() const
         if (result == NoError || result == IO::NotFoundErr)
             return;
         RunWithoutThrowing("Cannot remove the temporary file", [&] {
-            LogMessageError("Zelto_export:: Cannot remove the temporary file %s: %s\n", PathText(temporary),
+            LogMessageError("Zelto_export:: Cannot remove the temporary file %s: %s\n", PathText(temporary).c_str(),
                             ErrID_To_Name(result));
         });
     }

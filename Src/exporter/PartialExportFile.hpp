@@ -35,11 +35,14 @@ public:
     PartialExportFile(const PartialExportFile&) = delete;
     PartialExportFile& operator=(const PartialExportFile&) = delete;
 
-    // Checks the target, makes the temporary file and opens it for writing. The failing step is
-    // logged and its error returned; nothing at the target is touched.
+    // Checks the target, makes the temporary file and opens it for writing. On failure it returns the
+    // failing step's error and FailureText() tells the step; nothing at the target is touched.
     GSErrCode Open(std::unique_ptr<IO::File>* file);
-    // Puts the temporary file, closed by the caller, at the target.
+    // Puts the temporary file, closed by the caller, at the target. On failure as Open.
     GSErrCode Publish();
+    // What the last failed Open or Publish could not do: the step, the file and the error's name.
+    // The caller reports it (once, with the failure it ends in); nothing here logs it.
+    const std::string& FailureText() const { return failureText; }
 
     const IO::Location& TargetLocation() const { return target; }
     // Empty until Open has made the file.
@@ -54,15 +57,18 @@ private:
         bool exists = false;
         UInt32 permissions = 0;
     };
-    GSErrCode CheckTarget(TargetState* state) const;
+    GSErrCode CheckTarget(TargetState* state);
     GSErrCode MakeTemporary();
     void RemoveTemporary() const;
+    // Keeps the step's text with the error's name, and gives the error back.
+    GSErrCode NoteFailure(const std::string& step, GSErrCode error);
 
     IO::Location target;
     IO::Name targetName;  // empty when the target names no file
     IO::Location temporary;
     bool made = false;
     bool published = false;
+    std::string failureText;
 };
 
 }  // namespace WRL

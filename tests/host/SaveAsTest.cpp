@@ -368,6 +368,49 @@ TEST_P(SaveAsTest, TargetThatCannotBeWrittenGivesTheGeneralError)
     EXPECT_EQ(ReadWholeFile(root / "plain-file"), "not a folder");
 }
 
+// A failed save-as says once, in one line of the debug channel, what failed and where: however many
+// layers the failure passes on its way to the handler's result.
+TEST_P(SaveAsTest, AFailureIsLoggedOnceWithItsCauseAndPlace)
+{
+    struct Case {
+        const char* title;
+        std::function<void()> arrange;
+        const char* error;
+        std::string place;
+    };
+    const Case cases[] = {
+        {"a target that is a folder", [this] { fs::create_directory(Target()); }, "IO::WrongTypeErr",
+         "The export target " + Target().string() + " is not a file that can be replaced"},
+        {"a temporary file that cannot be made",
+         [] { HostControl::InjectError("IO::fileSystem::CreateFile", IO::DiskFullErr); }, "IO::DiskFullErr",
+         "Zelto_export:: Cannot make a temporary file beside " + Target().string()},
+        {"a full disk at the final write", [] { HostControl::InjectError("IO::File::WriteBin", IO::DiskFullErr); },
+         "IO::DiskFullErr", "Zelto_export:: Export failed while writing the export file: "},
+        {"a model that cannot be filled", [] { HostControl::InjectError("EXPGetModel", APIERR_MEMFULL); },
+         "APIERR_MEMFULL", "Zelto_export:: EXPGetModel failed"},
+    };
+    LoadSmallScene();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        fs::remove_all(Target());
+        c.arrange();
+        Recorder().debugLines.clear();
+
+        EXPECT_EQ(SaveAs(Target()), APIERR_GENERAL);
+
+        HostControl::ClearFailures();
+        std::vector<std::string> named;
+        for (const std::string& line : Recorder().debugLines)
+            if (line.find(c.error) != std::string::npos)
+                named.push_back(line);
+        EXPECT_EQ(named.size(), 1u);
+        for (const std::string& line : named) {
+            EXPECT_EQ(line.rfind("Zelto_export:: ", 0), 0u) << line;
+            EXPECT_NE(line.find(c.place), std::string::npos) << line;
+        }
+    }
+}
+
 TEST_P(SaveAsTest, MissingTargetOrSightGivesTheGeneralError)
 {
     LoadSmallScene();

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -80,22 +82,56 @@ TEST_F(EngineDriverTest, MissingModelOrTargetIsANullPointerFailure)
     }
 }
 
-TEST_F(EngineDriverTest, AWriterThatCannotBeMadeIsAFileFailureAndIsLogged)
+// However the file cannot be made, the run ends as a file failure (-108) after one line that names
+// the step that failed, its file and the host's error; the process window never opens.
+TEST_F(EngineDriverTest, AWriterThatCannotBeMadeIsAFileFailureLoggedOnce)
 {
     ModelerAPI::Model modelerModel;
-    IO::Location target(folder.PathOf("no such folder/House.Zelto").c_str());
-    IO::Name name("House.Zelto");
-    API_IOParams io{};
-    io.fileLoc = &target;
-    io.fileName = &name;
-    try {
-        WRL::MAExporter exporter(&modelerModel, &io, false, IO::Name("P"));
-        FAIL() << "no exception";
-    } catch (const GS::OutOfMemoryException& failure) {
-        EXPECT_EQ(failure.GetErrorCode(), -108);
+    struct Case {
+        const char* name;
+        std::string target;
+        std::function<void()> arrange;
+        std::string step;
+    };
+    const std::string missing = folder.PathOf("no such folder/House.Zelto");
+    const Case cases[] = {
+        {"a missing folder", missing, [] {}, "Cannot write the export target " + missing + ": IO::AccessDeniedErr"},
+        {"a target that is a folder", TargetPath(),
+         [this] { std::filesystem::create_directory(folder.PathOf("House.Zelto")); },
+         "The export target " + TargetPath() + " is not a file that can be replaced: IO::WrongTypeErr"},
+        {"a temporary file that cannot be made", TargetPath(),
+         [] { HostControl::InjectError("IO::fileSystem::CreateFile", IO::DiskFullErr); },
+         "Cannot make a temporary file beside " + TargetPath() + ": IO::DiskFullErr"},
+        {"a temporary file that cannot be opened", TargetPath(),
+         [] { HostControl::InjectError("IO::File::Open", IO::AccessDeniedErr); },
+         "Cannot open the temporary file " + folder.Path() + "/.House.Zelto."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostControl::ClearFailures();
+        Recorder().Clear();
+        log.clear();
+        c.arrange();
+        IO::Location target(c.target.c_str());
+        IO::Name name("House.Zelto");
+        API_IOParams io{};
+        io.fileLoc = &target;
+        io.fileName = &name;
+        try {
+            WRL::MAExporter exporter(&modelerModel, &io, false, IO::Name("P"));
+            ADD_FAILURE() << "no exception";
+        } catch (const GS::OutOfMemoryException& failure) {
+            EXPECT_EQ(failure.GetErrorCode(), -108);
+        }
+        EXPECT_TRUE(ProcessEvents().empty());
+        std::filesystem::remove_all(folder.PathOf("House.Zelto"));
+        EXPECT_EQ(log.size(), 1u);
+        for (const std::string& line : log) {
+            EXPECT_EQ(line.rfind("Zelto_export:: Cannot create the export file: OutOfMemoryException (-108", 0), 0u)
+                << line;
+            EXPECT_NE(line.find(c.step), std::string::npos) << line;
+        }
     }
-    EXPECT_TRUE(Logged("Cannot create the export file"));
-    EXPECT_TRUE(ProcessEvents().empty());
 }
 
 TEST_F(EngineDriverTest, ACompletedExportClosesTheWindowOnceAfterTheTrailer)
@@ -240,7 +276,9 @@ TEST_F(EngineDriverTest, StoriesAndLayersPollAfterEveryItem)
 }
 
 // Failures of every kind inside the passes end as a general failure (-7003) after the original was
-// logged, with the window closed and no file at the target.
+// logged in one line, with the window closed and no file at the target. A Real that would not be
+// finite in the file, whichever record it belongs to, is such a failure too: the line names the
+// record and the value.
 TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
 {
     AddElement(1);
@@ -248,7 +286,8 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
     struct Case {
         const char* name;
         std::function<void(ZeltoHost::ModelData&)> plan;
-        const char* logged;
+        std::string logged;
+        std::string place = "";  // where the export failed, in the same line
     };
     using Kind = ZeltoHost::ModelFault::Kind;
     auto modelFault = [](ZeltoHost::ModelRead read, Kind kind) {
@@ -259,6 +298,11 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
             fault.code = -4711;
             data.faults.push_back(fault);
         };
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    auto storeAtScale100 = [](Settings settings) {  // far values overflow at this scale
+        settings.scale = 100.0;
+        Store(settings);
     };
     const Case cases[] = {
         {"host exception from a model read", modelFault(ZeltoHost::ModelRead::Vertex, Kind::HostException),
@@ -276,25 +320,141 @@ TEST_F(EngineDriverTest, FailuresInsideThePassesBecomeAGeneralFailure)
          "(-4712"},
         {"write error", [](ZeltoHost::ModelData&) { HostControl::InjectError("IO::File::WriteBin", IO::DiskFullErr); },
          "Cannot write the export file: IO::DiskFullErr"},
+        {"a vertex that overflows once scaled",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[1].bodies[0].vertices[2].x = 1e307;
+         },
+         "The scene bounds record's value inf is not a finite number",
+         "Export failed in \"Computing the scene bounds\""},
+        {"a vertex far out that no polygon uses",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[0].bodies[0].vertices.push_back({0.0, -1e307, 0.0});
+         },
+         "The point record's value -inf is not a finite number",
+         "Export failed in \"Saving points\""},
+        {"a project offset that overflows once scaled",
+         [&](ZeltoHost::ModelData&) {
+             Settings settings;
+             settings.useOffset = true;
+             storeAtScale100(settings);
+             project.offset = {0.0, 1e307};
+         },
+         "The scene bounds record's value inf is not a finite number",
+         "Export failed in \"Computing the scene bounds\""},
+        {"a story level that overflows once scaled",
+         [&](ZeltoHost::ModelData&) {
+             storeAtScale100(Settings());
+             project.AddStory(0, 1e307, "Sky");
+         },
+         "The story record's value inf is not a finite number",
+         "Export failed in \"Saving stories\""},
+        {"a light far out",
+         [&](ZeltoHost::ModelData& data) {
+             Settings settings;
+             settings.exportLights = true;
+             storeAtScale100(settings);
+             ZeltoHost::LightData light;
+             light.type = 9400;
+             light.position = {1e307, 0.0, 0.0};
+             data.elements[0].lights.push_back(light);
+         },
+         "The light record's value inf is not a finite number",
+         "Export failed in \"Saving lights\""},
+        {"a light falloff that is not a number",
+         [&](ZeltoHost::ModelData& data) {
+             Settings settings;
+             settings.exportLights = true;
+             storeAtScale100(settings);
+             ZeltoHost::LightData light;
+             light.type = 9400;
+             light.distanceFalloff = nan;  // the attenuation becomes 1.0; the falloff itself is written
+             data.elements[0].lights.push_back(light);
+         },
+         "The light record's value nan is not a finite number",
+         "Export failed in \"Saving lights\""},
+        {"a camera far out",
+         [&](ZeltoHost::ModelData&) {
+             Settings settings;
+             settings.exportCameras = true;
+             storeAtScale100(settings);
+             project.AddElement(26, GuidNumber(90)).record.camera.persp.target.x = -1e307;
+         },
+         "The camera record's value -inf is not a finite number",
+         "Export failed in \"Saving cameras\""},
+        {"a texture coordinate that is not a number",
+         [&](ZeltoHost::ModelData& data) {
+             storeAtScale100(Settings());
+             data.elements[0].bodies[0].textureCoordinates = {{0.0, 0.0}, {nan, 0.0}, {1.0, 1.0}, {0.0, 1.0}};
+         },
+         "The texture coordinate record's value nan is not a finite number",
+         "Export failed in \"Saving texture coordinates\""},
     };
     const ZeltoHost::ModelData healthy = model;
+    const ZeltoHost::HostProject healthyProject = project;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Recorder().Clear();
         HostControl::ClearFailures();
         log.clear();
         model = healthy;
+        project = healthyProject;
+        Store(Settings());
         c.plan(model);
 
         const Outcome outcome = Run();
 
         EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
         EXPECT_EQ(outcome.code, -7003);
-        EXPECT_TRUE(Logged(c.logged)) << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({c.logged, c.place}), 1) << (log.empty() ? std::string("nothing logged") : log.back());
         EXPECT_FALSE(window.IsOpen());
         ASSERT_FALSE(ProcessEvents().empty());
         EXPECT_EQ(ProcessEvents().back(), "Close");
         EXPECT_FALSE(folder.Exists("House.Zelto"));
+    }
+}
+
+// What fails after the last pass is the export file's own failure, told as such in one line, never
+// as the last pass's: the trailer and the final write, the file's close, its move to the target.
+TEST_F(EngineDriverTest, FailuresAfterTheLastPassNameTheExportFile)
+{
+    AddElement(1);
+    struct Case {
+        const char* point;  // the one failing host call; the small file is written in one block
+        const char* place;
+        std::string cause;
+    };
+    const Case cases[] = {
+        {"IO::File::WriteBin", "Export failed while writing the export file",
+         "Cannot write the export file: IO::DiskFullErr"},
+        {"IO::File::Flush", "Export failed while closing the export file",
+         "Cannot write the export file to disk: IO::DiskFullErr"},
+        {"IO::File::Close", "Export failed while closing the export file",
+         "Cannot close the export file: IO::DiskFullErr"},
+        {"IO::fileSystem::Rename", "Export failed while putting the export file in place",
+         "Cannot put the export file at " + TargetPath() + ": IO::DiskFullErr"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.point);
+        Recorder().Clear();
+        HostControl::ClearFailures();
+        log.clear();
+        folder.WriteFile("House.Zelto", "the previous export");
+        HostControl::InjectError(c.point, IO::DiskFullErr);
+
+        const Outcome outcome = Run();
+
+        EXPECT_EQ(outcome.kind, Outcome::Kind::GeneralFailure);
+        EXPECT_EQ(outcome.code, -7003);
+        EXPECT_EQ(LinesHolding({"IO::DiskFullErr"}), 1) << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({"Zelto_export:: " + std::string(c.place) + ": GeneralException (-7003",
+                                "Zelto_export:: " + c.cause}),
+                  1)
+            << (log.empty() ? std::string("nothing logged") : log.back());
+        EXPECT_EQ(LinesHolding({"Export failed in"}), 0) << "the last pass did not fail";
+        EXPECT_FALSE(window.IsOpen());
+        EXPECT_EQ(folder.ReadFile("House.Zelto"), "the previous export");
     }
 }
 

@@ -6,6 +6,7 @@
 #define TESTS_MAEXPORTERTEST_HPP
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -213,12 +214,18 @@ protected:
     }
 
     // Whether some log message holds the text.
-    bool Logged(const std::string& text) const
+    bool Logged(const std::string& text) const { return LinesHolding({text}) > 0; }
+    // How many log messages hold every one of the texts.
+    int LinesHolding(std::initializer_list<std::string> texts) const
     {
-        for (const std::string& message : log)
-            if (message.find(text) != std::string::npos)
-                return true;
-        return false;
+        int lines = 0;
+        for (const std::string& message : log) {
+            bool holdsAll = true;
+            for (const std::string& text : texts)
+                holdsAll = holdsAll && message.find(text) != std::string::npos;
+            lines += holdsAll ? 1 : 0;
+        }
+        return lines;
     }
 
     ZeltoHost::ModelData model;

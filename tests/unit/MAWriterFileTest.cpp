@@ -41,7 +41,7 @@ TEST_F(MAWriterFileTest, TargetIsUntouchedUntilFinishPutsTheTemporaryFileThere)
 
     writer->WriteHeader("House", "Proj");
     for (int i = 0; i < PointsOverTwoBuffers; ++i)
-        writer->WritePoint(i, i, i);
+        writer->WritePoint(i, i, i, "point");
     EXPECT_EQ(temp.ReadFile(TargetName), "previous export");
 
     writer->CloseFile();
@@ -73,7 +73,7 @@ TEST_F(MAWriterFileTest, WriterDestroyedWithoutFinishLeavesTheFolderAsItWas)
             auto writer = MakeWriter();
             writer->WriteHeader("House", "Proj");
             for (int i = 0; i < PointsOverTwoBuffers; ++i)
-                writer->WritePoint(i, i, i);
+                writer->WritePoint(i, i, i, "point");
             if (c.closed)
                 writer->CloseFile();
         }
@@ -236,7 +236,7 @@ TEST_F(MAWriterFileTest, WriteErrorsFailTheExportAndKeepThePreviousFile)
             auto writer = MakeWriter();
             try {
                 for (int i = 0; i < c.points; ++i)
-                    writer->WritePoint(i, i, i);
+                    writer->WritePoint(i, i, i, "point");
             } catch (const GS::GeneralException& failure) {
                 failed = failedInWrites = true;
                 EXPECT_EQ(failure.GetErrorCode(), -7003);
@@ -267,7 +267,7 @@ TEST_F(MAWriterFileTest, ValuesReachTheFileInLargeBlocks)
     auto writer = MakeWriter();
     writer->WriteHeader("House", "Proj");
     for (int i = 0; i < PointsOverTwoBuffers; ++i)
-        writer->WritePoint(i, i, i);
+        writer->WritePoint(i, i, i, "point");
     EXPECT_NO_THROW(writer->Finish());
     EXPECT_TRUE(temp.Exists(TargetName));
 }

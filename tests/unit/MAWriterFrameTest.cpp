@@ -138,8 +138,8 @@ TEST_F(MAWriterFrameTest, WholeFileReadsBackWithTheIndependentReader)
     {
         auto writer = MakeWriter();
         writer->WriteHeader("House", "Proj");
-        writer->WritePoint(-1.0, -2.0, -3.0);  // bounds
-        writer->WritePoint(4.0, 5.0, 6.0);
+        writer->WritePoint(-1.0, -2.0, -3.0, "scene bounds");
+        writer->WritePoint(4.0, 5.0, 6.0, "scene bounds");
         writer->WriteInt32(0);  // the RGB section's opener: no materials, material mode 1
         writer->WriteInt32(1);
 
@@ -164,7 +164,7 @@ TEST_F(MAWriterFrameTest, WholeFileReadsBackWithTheIndependentReader)
         totals.Object = 3;
 
         for (int i = 0; i < 4; ++i)
-            writer->WritePoint(i, 10.0 * i, 100.0 * i);
+            writer->WritePoint(i, 10.0 * i, 100.0 * i, "point");
         totals.Point = 4;
         ModelerAPI::TextureCoordinate uv;
         writer->WriteUvwBegin(3);

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
 
 #include "GSException.hpp"
 #include "MAWriterTest.hpp"
+#include "ModelerAPI.hpp"
 
 namespace {
 
@@ -51,7 +53,7 @@ Int32 LittleEndianInt32(const std::string& bytes, std::size_t at)
 TEST_F(MAWriterRecordsTest, PointIsXThenZThenY)
 {
     auto writer = MakeWriter();
-    writer->WritePoint(1.0, 2.0, -0.5);
+    writer->WritePoint(1.0, 2.0, -0.5, "point");
     const std::string expected = B({0, 0, 0, 0, 0, 0, 0xF0, 0x3F})   // x 1.0
                                  + B({0, 0, 0, 0, 0, 0, 0xE0, 0xBF})  // z -0.5
                                  + B({0, 0, 0, 0, 0, 0, 0x00, 0x40}); // y 2.0
@@ -172,6 +174,85 @@ TEST_F(MAWriterRecordsTest, PointNumberBeyondInt32FailsInsteadOfWrapping)
             EXPECT_EQ(failure.GetErrorCode(), -7003);
         }
     }
+}
+
+// No Real that is not finite reaches the file, whichever record it would be part of: the write fails
+// (-7003) naming the record and the value. The largest, the smallest and signed zero values are
+// written as they are.
+TEST_F(MAWriterRecordsTest, RealsThatAreNotFiniteFailTheRecordNamingIt)
+{
+    using WriteWith = std::function<void(WRL::MAWriter& writer, double value)>;
+    struct Record {
+        const char* name;
+        WriteWith write;
+    };
+    const bool no = false;
+    const ModelerAPI::ParameterList noParameters;
+    const Record records[] = {
+        {"header",
+         [this](WRL::MAWriter& writer, double value) {
+             parameters->scale = value;
+             writer.WriteHeader("House", "Proj");
+         }},
+        {"point", [](WRL::MAWriter& writer, double value) { writer.WritePoint(1.0, 2.0, value, "point"); }},
+        {"texture coordinate",
+         [](WRL::MAWriter& writer, double value) {
+             ModelerAPI::TextureCoordinate uv{0.5, value};
+             writer.WriteUvw(true, &uv);
+         }},
+        {"story", [](WRL::MAWriter& writer, double value) { writer.WriteStory(0, "Ground", 0.0, value); }},
+        {"element",
+         [no](WRL::MAWriter& writer, double value) {
+             writer.WriteObjects(0, 6, 0, SampleGuid(), true, "Chair", 0, 0, 0, 0, value, 0, no, 0, 0, 0, 0, no);
+         }},
+        {"light",
+         [&noParameters](WRL::MAWriter& writer, double value) {
+             writer.WriteLight(0, 1, "Lamp", 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, false, 1.0, value, 0, 0, 0, 0, 0, 0,
+                               noParameters);
+         }},
+        {"camera",
+         [](WRL::MAWriter& writer, double value) {
+             writer.WriteCamera("Camera", 1, 0, value, 0, 0, 0, 0, 45.0, 0.0, APINULLGuid, APINULLGuid);
+         }},
+    };
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        const char* text;
+    } badValues[] = {{infinity, "inf"}, {-infinity, "-inf"}, {std::numeric_limits<double>::quiet_NaN(), "nan"}};
+    for (const Record& record : records) {
+        for (const auto& bad : badValues) {
+            SCOPED_TRACE(std::string(record.name) + " " + bad.text);
+            auto writer = MakeWriter();
+            try {
+                record.write(*writer, bad.value);
+                ADD_FAILURE() << "written";
+            } catch (const GS::GeneralException& failure) {
+                EXPECT_EQ(failure.GetErrorCode(), -7003);
+                EXPECT_EQ(std::string(failure.GetMessage()), std::string("Zelto_export:: The ") + record.name +
+                                                                 " record's value " + bad.text +
+                                                                 " is not a finite number");
+            }
+        }
+    }
+
+    // A level that is finite, but not once the story's elevation is added to it.
+    {
+        auto writer = MakeWriter();
+        writer->WriteStory(0, "High", 1e308, 0.0);
+        EXPECT_THROW(writer->WriteObjects(0, 6, 0, SampleGuid(), true, "Chair", 0, 0, 1e308, 0, 0, 0, no, 0, 0, 0, 0,
+                                          no),
+                     GS::GeneralException);
+    }
+
+    auto writer = MakeWriter();
+    Encoded expected;
+    for (const double value : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::denorm_min(), -0.0}) {
+        writer->WriteReal(value, "test");
+        expected.Real(value);
+    }
+    EXPECT_EQ(FinishAndRead(*writer), expected.Bytes());
 }
 
 TEST_F(MAWriterRecordsTest, TextureCoordinatesNearZeroBecomeZeroInTheFileAndForTheCaller)
