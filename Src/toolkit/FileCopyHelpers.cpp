@@ -3,9 +3,9 @@
 #include <sys/stat.h>
 
 #include "File.hpp"
-#include "FileSystem.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
+#include "TemporaryCopy.hpp"
 
 namespace {
 
@@ -16,22 +16,14 @@ void LogCopyFailure(const IO::Location& source, GSErrCode error)
     LogMessageError("File copy error: '%s' #%s", path.ToCStr(CC_Default).Get(), ErrID_To_Name(error));
 }
 
-// The folder with the source's last name appended.
-GSErrCode MakeTarget(const IO::Location& source, const IO::Location& folder, IO::Location* target)
+// The folder with the source's last name appended, and that name.
+GSErrCode MakeTarget(const IO::Location& source, const IO::Location& folder, IO::Location* target, IO::Name* name)
 {
-    IO::Name name;
-    const GSErrCode named = source.GetLastLocalName(&name);
+    const GSErrCode named = source.GetLastLocalName(name);
     if (named != NoError)
         return named;
     *target = folder;
-    return target->AppendToLocal(name);
-}
-
-GSErrCode DeleteExistingFile(const IO::Location& target)
-{
-    if (IO::File(target, IO::File::Fail).GetStatus() != NoError)
-        return NoError;
-    return IO::fileSystem.Delete(target, IO::FileSystem::DataSafety(0), IO::AccessDeniedTreatment(2));
+    return target->AppendToLocal(*name);
 }
 
 bool ReadFileInfo(const IO::Location& location, struct stat* info)
@@ -53,21 +45,24 @@ bool IsSameFile(const IO::Location& left, const IO::Location& right)
 
 GSErrCode CopyOneFile(const IO::Location& source, const IO::Location& folder)
 {
-    // A missing source must fail before the old target is deleted, not after.
+    // A missing source fails before anything in the folder is touched.
     const GSErrCode found = IO::File(source, IO::File::Fail).GetStatus();
     if (found != NoError)
         return found;
     IO::Location target;
-    const GSErrCode made = MakeTarget(source, folder, &target);
+    IO::Name name;
+    const GSErrCode made = MakeTarget(source, folder, &target, &name);
     if (made != NoError)
         return made;
-    // Deleting the "old target" would destroy the very file that is to be copied.
+    // Replacing the "old target" would replace the very file that is to be copied.
     if (IsSameFile(target, source))
         return NoError;
-    const GSErrCode deleted = DeleteExistingFile(target);
-    if (deleted != NoError)
-        return deleted;
-    return IO::fileSystem.Copy(source, target);
+    // The old target stays until a complete copy takes its place.
+    TemporaryCopy copy(target, name);
+    const GSErrCode copied = copy.Make(source);
+    if (copied != NoError)
+        return copied;
+    return copy.PutInPlace();
 }
 
 template <typename Files>

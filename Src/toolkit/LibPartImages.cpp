@@ -70,6 +70,30 @@ GSHandle ReadSectionData(const std::string& mime, const IO::Location& location, 
     return data;
 }
 
+bool StartSection(const API_LibPartSection& section)
+{
+    const GSErrCode error = LibPart::NewSection(&section);
+    if (error != NoError)
+        LogMessageError("Error: Cannot start Libpart Section: #%s", ErrID_To_Name(error));
+    return error == NoError;
+}
+
+bool WriteSectionData(Int32 size, GSHandle data)
+{
+    const GSErrCode error = LibPart::WriteSection(size, *data);
+    if (error != NoError)
+        LogMessageError("Error: Cannot write Libpart Section: #%s", ErrID_To_Name(error));
+    return error == NoError;
+}
+
+bool EndSection()
+{
+    const GSErrCode error = LibPart::EndSection();
+    if (error != NoError)
+        LogMessageError("Error: Cannot end Libpart Section: #%s", ErrID_To_Name(error));
+    return error == NoError;
+}
+
 GSErrCode AttachNamedImage(const int& subIdent, const char* fileName, const IO::Location& location)
 {
     if (!IsFileExist(location)) {
@@ -127,17 +151,18 @@ GS::UniString GetImageMime(const IO::Location& file)
 bool AddImage(const int& subIdent, const unsigned int& sectionType, const IO::Location& file)
 {
     const API_LibPartSection section = MakeSectionHeader(sectionType, subIdent);
-    LibPart::NewSection(&section);
+    // Without a library part being built the host refuses the section: there is nothing to end.
+    if (!StartSection(section))
+        return false;
 
     const ApiString mime(GetImageMime(file));
     const std::string mimeText = mime.GetChar() != nullptr ? mime.GetChar() : "";
     Int32 size = 0;
     OwnedHandle data(ReadSectionData(mimeText, file, &size));
-    if (data.Get() != nullptr)
-        LibPart::WriteSection(size, *data.Get());
+    const bool written = data.Get() != nullptr && WriteSectionData(size, data.Get());
 
-    LibPart::EndSection();
-    return data.Get() != nullptr;
+    const bool ended = EndSection();
+    return written && ended;
 }
 
 GSErrCode AddGdlImage(const int& subIdent, const char* fileName)

@@ -15,8 +15,9 @@ constexpr unsigned int PreviewPictureSection = 0x47494646;  // GIFF
 // The picture's first MIME text; empty when its type has none.
 GS::UniString GetImageMime(const IO::Location& file);
 
-// Writes one picture section (the low 16 bits of subIdent). The section is opened and ended in
-// every case; false when the file could not be read whole, and then no data is written.
+// Writes one picture section (the low 16 bits of subIdent). True only when the host took the whole
+// section. A section that the host refuses to start gets nothing more; once started it is ended in
+// every case. When the file cannot be read whole no data is written.
 bool AddImage(const int& subIdent, const unsigned int& sectionType, const IO::Location& file);
 
 // A GDL picture section from the file "rfs"/fileName beside the add-on. 0, the error of finding the

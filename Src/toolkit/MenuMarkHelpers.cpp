@@ -44,12 +44,17 @@ int InvertMenuItemMark(short menuResId, short itemIndex)
 {
     const API_MenuItemRef item = MakeItemRef(menuResId, itemIndex);
     UInt32 flags = 0;
-    const GSErrCode read = ReadFlags(item, &flags);
-    if (read != NoError)
-        return read;
-    flags ^= MenuItemFlag_Marked;
-    Interface::SetMenuItemFlags(&item, &flags, nullptr);
-    return MarkOf(flags);
+    // A mark is all a caller reads here: an error code would read as "marked".
+    if (ReadFlags(item, &flags) != NoError)
+        return 0;
+    UInt32 inverted = flags ^ MenuItemFlag_Marked;
+    const GSErrCode error = Interface::SetMenuItemFlags(&item, &inverted, nullptr);
+    if (error != NoError) {
+        LogMessageError("Error: Cannot set menu item flags (%d/%d) #%s", item.menuResID, int(item.itemIndex),
+                        ErrID_To_Name(error));
+        return MarkOf(flags);  // the item keeps the mark it had
+    }
+    return MarkOf(inverted);
 }
 
 GSErrCode DisableEnableMenuItem(short menuResId, short itemIndex, bool disable)

@@ -12,7 +12,8 @@ constexpr UInt32 MenuItemFlag_Marked = 0x02;
 
 // 1 if the item is marked, else 0 (also when its flags cannot be read).
 int GetMenuItemMark(short menuResId, short itemIndex);
-// Flips the mark and returns the new one, 1 or 0; the host's error code when the flags cannot be read.
+// Flips the mark and returns the item's mark after it, 1 or 0: 0 when the flags cannot be read, the
+// mark it kept when they cannot be written (logged).
 int InvertMenuItemMark(short menuResId, short itemIndex);
 // Sets or clears only the disabled bit; returns the host error code of reading or writing the flags.
 GSErrCode DisableEnableMenuItem(short menuResId, short itemIndex, bool disable);

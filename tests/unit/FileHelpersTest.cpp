@@ -1,14 +1,22 @@
 // Whole-file copy, read and write helpers over the host's file layer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FileCopyHelpers.hpp"
 #include "FileReadWriteHelpers.hpp"
+#include "FileSystem.hpp"
 #include "HostControl.hpp"
 #include "IOErrors.hpp"
 #include "LogHelpers.hpp"
+#include "TemporaryCopy.hpp"
+#include "WithoutPermissionOverride.hpp"
 #include "common/AddonTestEnvironment.hpp"
 #include "common/TemporaryFolder.hpp"
 
@@ -34,6 +42,12 @@ protected:
     TemporaryFolder folder;
     std::vector<std::string> logged;
 };
+
+std::uint32_t PermissionsOf(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<std::uint32_t>(info.st_mode & 07777) : 0u;
+}
 
 GS::Array<unsigned char> BytesOf(const std::string& text)
 {
@@ -273,7 +287,18 @@ protected:
         ASSERT_EQ(std::filesystem::create_directory(target), true);
     }
 
+    using Names = std::vector<std::string>;
+
     bool InTarget(const std::string& name) const { return folder.Exists("target/" + name); }
+    // Every entry of the target folder, hidden ones included, by name in order.
+    Names TargetEntries() const
+    {
+        Names names;
+        for (const auto& entry : std::filesystem::directory_iterator(target))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     IO::Location Target() const { return IO::Location(target.c_str()); }
     std::string SourcePath(const std::string& name) const { return folder.PathOf(name); }
 
@@ -316,7 +341,7 @@ TEST_F(FileCopyTest, TheFirstFailureEndsTheRun)
     };
     const std::vector<Case> cases = {
         {"IO::fileSystem::Copy", IO::DiskFullErr, false},
-        {"IO::fileSystem::Delete", IO::AccessDeniedErr, true},
+        {"IO::fileSystem::Rename", IO::AccessDeniedErr, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.point);
@@ -326,13 +351,125 @@ TEST_F(FileCopyTest, TheFirstFailureEndsTheRun)
         logged.clear();
         if (c.secondExistsBefore)
             folder.WriteFile("target/two.txt", "old two");
-        // The first file's copy (or, with no old target, its delete) passes; the second fails.
-        HostControl::InjectError(c.point, c.code, c.secondExistsBefore ? 0 : 1, 1);
+        // The first file's copy and its move into place pass; the second's fails.
+        HostControl::InjectError(c.point, c.code, 1, 1);
         const GS::Array<IO::Location> files{At("one.txt"), At("two.txt"), At("three.txt")};
         EXPECT_EQ(CopyFiles(files, Target()), c.code);
-        EXPECT_TRUE(InTarget("one.txt"));
-        EXPECT_FALSE(InTarget("three.txt"));
+        EXPECT_EQ(folder.ReadFile("target/one.txt"), "1");
+        if (c.secondExistsBefore) {
+            EXPECT_EQ(folder.ReadFile("target/two.txt"), "old two");
+        }
+        EXPECT_EQ(TargetEntries(), (c.secondExistsBefore ? Names{"one.txt", "two.txt"} : Names{"one.txt"}));
         EXPECT_EQ(OnlyMessage().rfind("File copy error: '" + SourcePath("two.txt") + "' #", 0), 0u) << OnlyMessage();
+    }
+}
+
+// However a copy fails, an older file of that name keeps its bytes and nothing is left beside it.
+TEST_F(FileCopyTest, AFailedCopyKeepsTheOlderFileAndLeavesNothingBesideIt)
+{
+    const std::string large(IO::FileSystem::CopyBlockBytes * 2 + 5, 'x');
+    struct Case {
+        const char* title;
+        std::string source;  // the bytes of the new two.txt
+        bool unreadable;
+        const char* point;  // a failure planned for it, or null
+        int skip;
+        GSErrCode expected;
+        const char* errorName;
+    };
+    const std::vector<Case> cases = {
+        {"an unreadable source", "2", true, nullptr, 0, IO::AccessDeniedErr, "IO::AccessDeniedErr"},
+        {"a disk that fills part-way", large, false, "IO::fileSystem::Copy:Write", 1, IO::DiskFullErr,
+         "IO::DiskFullErr"},
+        {"a copy refused outright", "2", false, "IO::fileSystem::Copy", 0, IO::AccessDeniedErr, "IO::AccessDeniedErr"},
+        {"a whole copy that cannot take the older file's place", "2", false, "IO::fileSystem::Rename", 0,
+         IO::AccessDeniedErr, "IO::AccessDeniedErr"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        HostControl::ResetAll();
+        logged.clear();
+        folder.WriteFile("target/two.txt", "old two");
+        folder.WriteFile("two.txt", c.source);
+        std::filesystem::permissions(SourcePath("two.txt"), std::filesystem::perms(c.unreadable ? 0000 : 0644));
+        if (c.point != nullptr)
+            HostControl::InjectError(c.point, c.expected, c.skip, 1);
+        int result = 0;
+        {
+            WithoutPermissionOverride asAUser;
+            result = CopyFileToFolder(At("two.txt"), Target());
+        }
+        std::filesystem::permissions(SourcePath("two.txt"), std::filesystem::perms(0644));
+
+        EXPECT_EQ(result, c.expected);
+        EXPECT_EQ(folder.ReadFile("target/two.txt"), "old two");
+        EXPECT_EQ(TargetEntries(), Names{"two.txt"});
+        EXPECT_EQ(OnlyMessage(), "File copy error: '" + SourcePath("two.txt") + "' #" + c.errorName);
+    }
+}
+
+// A host exception on the way leaves no half-made file behind either.
+TEST_F(FileCopyTest, AnExceptionLeavesNothingBesideTheTarget)
+{
+    folder.WriteFile("target/one.txt", "old one");
+    HostControl::Inject("IO::fileSystem::Rename", HostControl::Failure{HostControl::Failure::Kind::HostException,
+                                                                       IO::GeneralIOErr});
+    EXPECT_ANY_THROW(CopyFileToFolder(At("one.txt"), Target()));
+    EXPECT_EQ(folder.ReadFile("target/one.txt"), "old one");
+    EXPECT_EQ(TargetEntries(), Names{"one.txt"});
+}
+
+// A copy carries the source's permissions, whether it is new or takes an older file's place.
+TEST_F(FileCopyTest, ACopyHasTheSourcesPermissions)
+{
+    const mode_t savedMask = ::umask(022);
+    folder.WriteFile("target/one.txt", "old one");
+    std::filesystem::permissions(folder.PathOf("target/one.txt"), std::filesystem::perms(0600));
+    std::filesystem::permissions(SourcePath("one.txt"), std::filesystem::perms(0755));
+    std::filesystem::permissions(SourcePath("two.txt"), std::filesystem::perms(0640));
+    const GS::Array<IO::Location> files{At("one.txt"), At("two.txt")};
+    EXPECT_EQ(CopyFiles(files, Target()), 0);
+    ::umask(savedMask);
+    EXPECT_EQ(PermissionsOf(folder.PathOf("target/one.txt")), 0755u);
+    EXPECT_EQ(PermissionsOf(folder.PathOf("target/two.txt")), 0640u);
+    EXPECT_EQ(TargetEntries(), (Names{"one.txt", "two.txt"}));
+}
+
+// The name beside the target leaves room for its own frame: the longest name is replaced as well.
+TEST_F(FileCopyTest, AFileWithTheLongestNameIsReplaced)
+{
+    std::string name;
+    for (int i = 0; i < 127; ++i)
+        name += "\xC3\xA9";
+    name += "a";
+    ASSERT_EQ(name.size(), IO::Name::MaxNameBytes);
+    folder.WriteFile(name, "new");
+    folder.WriteFile("target/" + name, "old");
+    EXPECT_EQ(CopyFileToFolder(At(name), Target()), 0);
+    EXPECT_EQ(folder.ReadFile("target/" + name), "new");
+    EXPECT_EQ(TargetEntries(), Names{name});
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST(TemporaryCopyNameTest, TheNameFitsAndIsCutBetweenCharacters)
+{
+    const std::string e = "\xC3\xA9";
+    auto repeated = [](const std::string& piece, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += piece;
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"House.jpg", ".House.jpg.0123abcd.zelto-partial"},
+        {std::string(255, 'a'), "." + std::string(231, 'a') + ".0123abcd.zelto-partial"},
+        // 231 bytes would end inside a character: one fewer are kept.
+        {repeated(e, 127) + "a", "." + repeated(e, 115) + ".0123abcd.zelto-partial"},
+    };
+    for (const auto& [target, expected] : cases) {
+        const IO::Name name = TemporaryCopy::TemporaryNameFor(IO::Name(target.c_str()), "0123abcd");
+        EXPECT_EQ(name.ToUtf8(), expected);
+        EXPECT_TRUE(name.IsLegal());
     }
 }
 

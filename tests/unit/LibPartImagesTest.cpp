@@ -2,6 +2,7 @@
 // bytes of every section, for pictures told by their bytes and by their extension.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,6 +73,77 @@ protected:
     GSErrCode addSectionResult = NoError;
     Int64 liveBlocks = 0;
 };
+
+// A section the host refuses is no picture: the answer is false, a refused start gets nothing more,
+// and a started section is ended whatever else was refused.
+TEST_F(LibPartImagesTest, AddImageAnswersFalseWhenTheHostRefusesTheSection)
+{
+    temp.WriteFile("photo.jpg", Jpeg());
+    struct Case {
+        const char* point;
+        GSErrCode code;
+        std::size_t writes;
+        std::size_t ends;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"ACAPI_LibraryPart_NewSection", APIERR_REFUSEDCMD, 0, 0,
+         "Error: Cannot start Libpart Section: #APIERR_REFUSEDCMD"},
+        {"ACAPI_LibraryPart_WriteSection", APIERR_MEMFULL, 1, 1, "Error: Cannot write Libpart Section: #APIERR_MEMFULL"},
+        {"ACAPI_LibraryPart_EndSection", APIERR_REFUSEDCMD, 1, 1, "Error: Cannot end Libpart Section: #APIERR_REFUSEDCMD"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.point);
+        HostControl::ResetAll();
+        HostControl::InjectError(c.point, c.code);
+        logged.clear();
+        sections.clear();
+        EXPECT_FALSE(AddImage(7, GdlPictureSection, LocationOf("photo.jpg")));
+        EXPECT_EQ(Recorder().CountOf("ACAPI_LibraryPart_NewSection"), 1u);
+        EXPECT_EQ(Recorder().CountOf("ACAPI_LibraryPart_WriteSection"), c.writes);
+        EXPECT_EQ(Recorder().CountOf("ACAPI_LibraryPart_EndSection"), c.ends);
+        EXPECT_EQ(logged, std::vector<std::string>{c.message});
+    }
+}
+
+// Each way AddGdlImage fails, with the line it logs and the code it answers.
+TEST_F(LibPartImagesTest, AddGdlImageLogsWhatFailed)
+{
+    temp.WriteFile("door.jpg", Jpeg());
+    struct Case {
+        const char* title;
+        const char* point;  // a failure planned for it, or null
+        GSErrCode code;
+        std::function<GSErrCode()> call;
+        GSErrCode expected;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {"the add-on's own location cannot be read", "ACAPI_GetOwnLocation", APIERR_NOTSUPPORTED,
+         [] { return AddGdlImage(3, "door.jpg"); }, APIERR_NOTSUPPORTED,
+         {"Error: not found API location #APIERR_NOTSUPPORTED"}},
+        {"no such picture beside the add-on", nullptr, NoError, [] { return AddGdlImage(3, "window.jpg"); },
+         APIERR_GENERAL, {"Error: image is missing: 'window.jpg'"}},
+        {"no such picture in the folder", nullptr, NoError,
+         [this] { return AddGdlImage(3, "window.jpg", Folder()); }, APIERR_GENERAL,
+         {"Error: image is missing: 'window.jpg'"}},
+        {"no library part is being built", "ACAPI_LibraryPart_NewSection", APIERR_REFUSEDCMD,
+         [this] { return AddGdlImage(3, "door.jpg", Folder()); }, APIERR_GENERAL,
+         {"Error: Cannot start Libpart Section: #APIERR_REFUSEDCMD", "Error: Cannot attach picture: 'door.jpg'"}},
+        {"the picture's bytes are refused", "ACAPI_LibraryPart_WriteSection", APIERR_MEMFULL,
+         [this] { return AddGdlImage(3, "door.jpg", Folder()); }, APIERR_GENERAL,
+         {"Error: Cannot write Libpart Section: #APIERR_MEMFULL", "Error: Cannot attach picture: 'door.jpg'"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        HostControl::ResetAll();
+        if (c.point != nullptr)
+            HostControl::InjectError(c.point, c.code);
+        logged.clear();
+        EXPECT_EQ(c.call(), c.expected);
+        EXPECT_EQ(logged, c.messages);
+    }
+}
 
 TEST_F(LibPartImagesTest, GetImageMimeNamesTheFirstMimeOfThePictureType)
 {

@@ -578,20 +578,37 @@ TEST_F(MenuMarkHelpersTest, DisableEnableChangesOnlyTheDisabledBit)
     }
 }
 
-TEST_F(MenuMarkHelpersTest, AFailedFlagReadChangesNothingAndAnswersTheError)
+// A mark is 1 or 0 and nothing else: an error code in its place would read as "checked". Enabling
+// and disabling answer the host's error.
+TEST_F(MenuMarkHelpersTest, AFailedFlagReadChangesNothingAndAnswersNoMark)
 {
     std::vector<std::string> logged;
     SetLogSink([&](LogLevel, const char* message) { logged.emplace_back(message); });
     HostControl::InjectError("ACAPI_MenuItem_GetMenuItemFlags", APIERR_BADID);
     flags = {{{32500, 4}, 0x03}};
-    EXPECT_EQ(InvertMenuItemMark(32500, 4), APIERR_BADID);
+    EXPECT_EQ(InvertMenuItemMark(32500, 4), 0);
     EXPECT_EQ(DisableEnableMenuItem(32500, 4, false), APIERR_BADID);
     EXPECT_EQ(DisableEnableMenuItem(32500, 4, true), APIERR_BADID);
     EXPECT_EQ(GetMenuItemMark(32500, 4), 0);
     EXPECT_EQ(FlagsOf(32500, 4), 0x03u);
     EXPECT_EQ(Recorder().CountOf("ACAPI_MenuItem_SetMenuItemFlags"), 0u);
-    EXPECT_EQ(logged.size(), 4u);
-    EXPECT_EQ(logged[0], "Error: Cannot get menu item flags (32500/4) #APIERR_BADID");
+    EXPECT_EQ(logged, std::vector<std::string>(4, "Error: Cannot get menu item flags (32500/4) #APIERR_BADID"));
+    SetLogSink(nullptr);
+}
+
+// The item keeps its mark when the host refuses the new flags, and the answer says so.
+TEST_F(MenuMarkHelpersTest, InvertingAnswersTheMarkTheItemKeepsWhenTheWriteFails)
+{
+    std::vector<std::string> logged;
+    SetLogSink([&](LogLevel, const char* message) { logged.emplace_back(message); });
+    HostControl::InjectError("ACAPI_MenuItem_SetMenuItemFlags", APIERR_REFUSEDCMD);
+    for (const UInt32 start : {0x00u, 0x03u}) {
+        logged.clear();
+        flags = {{{32500, 5}, start}};
+        EXPECT_EQ(InvertMenuItemMark(32500, 5), (start & 0x02) != 0 ? 1 : 0) << start;
+        EXPECT_EQ(FlagsOf(32500, 5), start);
+        EXPECT_EQ(logged, std::vector<std::string>{"Error: Cannot set menu item flags (32500/5) #APIERR_REFUSEDCMD"});
+    }
     SetLogSink(nullptr);
 }
 

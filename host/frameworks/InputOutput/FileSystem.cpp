@@ -98,7 +98,7 @@ GSErrCode WriteAll(int descriptor, const char* bytes, std::size_t count)
 
 GSErrCode CopyBytes(int from, int to)
 {
-    std::vector<char> block(1 << 20);
+    std::vector<char> block(FileSystem::CopyBlockBytes);
     for (;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
         if (got < 0 && errno == EINTR)
@@ -107,6 +107,9 @@ GSErrCode CopyBytes(int from, int to)
             return LastSystemError();
         if (got == 0)
             return NoError;
+        const GSErrCode planned = HostFailure::Check("IO::fileSystem::Copy:Write");
+        if (planned != NoError)
+            return planned;
         const GSErrCode written = WriteAll(to, block.data(), static_cast<std::size_t>(got));
         if (written != NoError)
             return written;

@@ -6,15 +6,16 @@
 //   volume. Both replace an existing file at the target in one step (rename(2)), so a temporary
 //   file written beside a target and renamed over it either fully replaces it or leaves it as it
 //   was. A folder at the target is never replaced (WrongTypeErr).
-// - Copy copies one file's bytes to a target that must not exist yet (AlreadyExistsErr); a failed
-//   copy removes what it had written.
+// - Copy copies one file's bytes to a target that must not exist yet (AlreadyExistsErr), in blocks of
+//   CopyBlockBytes; a failed copy removes what it had written.
 // - CreateFile makes an empty file, CreateFolder one folder; both fail with AlreadyExistsErr.
 // - GetType tells a file (0), a folder (1), a link (2) or anything else (3), without following links.
 // - GetPermissions and SetPermissions read and set the read, write and execute bits of owner, group
 //   and others (the low nine bits of the mode, 0644 for rw-r--r--) of an entry, following a link.
 //
 // Failure points (HostFailure): "IO::fileSystem::Delete", "IO::fileSystem::Rename",
-// "IO::fileSystem::Move", "IO::fileSystem::Copy", "IO::fileSystem::CreateFile",
+// "IO::fileSystem::Move", "IO::fileSystem::Copy", "IO::fileSystem::Copy:Write" (consulted before each
+// block of a copy is written, so that a copy can fail part-way), "IO::fileSystem::CreateFile",
 // "IO::fileSystem::CreateFolder", "IO::fileSystem::GetType", "IO::fileSystem::GetPermissions",
 // "IO::fileSystem::SetPermissions".
 #ifndef INPUTOUTPUT_FILESYSTEM_HPP
@@ -36,6 +37,7 @@ public:
                      AccessDeniedTreatment treatment = ReportAccessDenied) const;
     GSErrCode Rename(const Location& entry, const Name& newName) const;
     GSErrCode Move(const Location& source, const Location& target) const;
+    static constexpr USize CopyBlockBytes = 1 << 20;
     GSErrCode Copy(const Location& source, const Location& target) const;
     GSErrCode CreateFile(const Location& file) const;
     GSErrCode CreateFolder(const Location& folder) const;
