@@ -1,9 +1,7 @@
 // The host's 3D save-as through the add-on's handler, end to end with every built module: the file
 // that a confirmed export leaves, what a cancel or a failure leaves (nothing new, and an older file
 // at the target untouched), the project name in the header, and the settings menu command.
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +23,7 @@
 #include "IOErrors.hpp"
 #include "SceneLoader.hpp"
 #include "SmallProject.hpp"
+#include "WithoutPermissionOverride.hpp"
 #include "ZeltoReader.hpp"
 
 namespace {
@@ -469,44 +468,6 @@ TEST_P(SaveAsTest, MenuItemsWithoutAnActionReturnZero)
 // ---- Odd targets, publishing last, and exports to one target at once ------------------------------
 
 namespace {
-
-// Root passes every permission check of the file system; while this lives the process does not, so
-// a read-only folder refuses writes as it does for a user. Nothing changes for other users.
-class WithoutPermissionOverride {
-public:
-    WithoutPermissionOverride()
-    {
-        if (::geteuid() != 0 || !ReadCapabilities(saved))
-            return;
-        __user_cap_data_struct reduced[_LINUX_CAPABILITY_U32S_3];
-        std::memcpy(reduced, saved, sizeof reduced);
-        for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
-            reduced[CAP_TO_INDEX(capability)].effective &= ~CAP_TO_MASK(capability);
-        dropped = WriteCapabilities(reduced);
-    }
-    ~WithoutPermissionOverride()
-    {
-        if (dropped)
-            WriteCapabilities(saved);
-    }
-    WithoutPermissionOverride(const WithoutPermissionOverride&) = delete;
-    WithoutPermissionOverride& operator=(const WithoutPermissionOverride&) = delete;
-
-private:
-    static bool ReadCapabilities(__user_cap_data_struct (&data)[_LINUX_CAPABILITY_U32S_3])
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        return ::syscall(SYS_capget, &header, data) == 0;
-    }
-    static bool WriteCapabilities(__user_cap_data_struct (&data)[_LINUX_CAPABILITY_U32S_3])
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        return ::syscall(SYS_capset, &header, data) == 0;
-    }
-
-    __user_cap_data_struct saved[_LINUX_CAPABILITY_U32S_3] = {};
-    bool dropped = false;
-};
 
 std::uint32_t PermissionsOf(const fs::path& path)
 {
