@@ -11,20 +11,34 @@
 
 namespace {
 
-// The application type the file dialog filters by when the host has no executable type of its own.
+// The application type: an application is a bundle, a folder named with the extension "app". The
+// file dialog filters by it when the host has no executable type of its own, and a stored location
+// is taken only when it still names such a folder.
 constexpr const char* ApplicationExtension = "app";
 constexpr UInt32 ApplicationMacType = 0x43344431;  // 'C4D1'
 constexpr UInt32 ApplicationCreator = 0x00415050;  // "APP" in the low three bytes
 constexpr Int32 NoIcon = 0;
 constexpr bool ApplicationIsBundle = true;
 
+FTM::FileType ApplicationType(const GS::UniString& description)
+{
+    return FTM::FileType(description.ToUtf8().c_str(), ApplicationExtension, ApplicationMacType, ApplicationCreator,
+                         NoIcon, nullptr, nullptr, ApplicationIsBundle);
+}
+
 // The string read of the stored location: an absent key is a failed read, so the user is asked.
 constexpr Int32 ReadModeFailWhenAbsent = 0;
 
-// An application that was moved or removed since it was stored counts as unknown.
+// An application that was moved or removed since it was stored counts as unknown, and so does
+// anything else at its place that the file dialog would not offer as an application (a plain file,
+// a folder such as "/").
 bool IsApplicationThere(const IO::Location& location)
 {
-    return IsFolderExist(location) || IsFileExist(location);
+    const FTM::FileType application = ApplicationType(GS::UniString());
+    IO::Name name;
+    if (location.GetLastLocalName(&name) != NoError || !application.HasExtension(name.GetExtension().ToUtf8().c_str()))
+        return false;
+    return application.IsBundle() ? IsFolderExist(location) : IsFileExist(location);
 }
 
 // The stored application, when it can still be used.
@@ -41,7 +55,7 @@ bool ReadStoredApplication(const WRL::PreferenceRoot& preferences, IO::Location*
         return false;
     }
     if (!IsApplicationThere(*location)) {
-        LogMessageDebug("Zelto_export:: Cinema 4D is no longer at its stored location; asking again\n");
+        LogMessageDebug("Zelto_export:: No Cinema 4D application is at its stored location any more; asking again\n");
         return false;
     }
     return true;
@@ -100,8 +114,7 @@ bool MASearch::GetOpenFile(IO::Location* location)
 
     // The manager owns the added type; it must outlive the dialog.
     FTM::FileTypeManager manager(applicationText.ToUtf8().c_str());
-    const FTM::FileType applicationType(applicationText.ToUtf8().c_str(), ApplicationExtension, ApplicationMacType,
-                                        ApplicationCreator, NoIcon, nullptr, nullptr, ApplicationIsBundle);
+    const FTM::FileType applicationType = ApplicationType(applicationText);
     FTM::TypeID filterType = FTM::EXEFileType;
     if (filterType == FTM::UnknownType)
         filterType = manager.AddType(applicationType, FTM::RootGroup);

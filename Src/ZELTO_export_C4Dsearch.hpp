@@ -18,9 +18,10 @@ public:
     MASearch(const MASearch&) = delete;
     MASearch& operator=(const MASearch&) = delete;
 
-    // The stored application when its location is legal and it is still there; otherwise the user is
-    // asked and the pick is stored. True when the application's location and path text are filled;
-    // false (members unchanged) when the user cancels or the pick cannot be stored.
+    // The stored application when its location is legal and an application (a folder named *.app,
+    // as the file dialog offers them) is still there; otherwise the user is asked and the pick is
+    // stored. True when the application's location and path text are filled; false (members
+    // unchanged) when the user cancels or the pick cannot be stored.
     bool SearchC4D();
     // Asks the user for the application. True with the pick in *location; false leaves it untouched.
     bool GetOpenFile(IO::Location* location);

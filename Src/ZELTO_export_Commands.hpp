@@ -3,15 +3,11 @@
 #define ZELTO_EXPORT_COMMANDS_HPP
 
 #include "ACAPinc.h"
-#include "Location.hpp"
 
 // The 3D save-as into the add-on's file type: 0, APIERR_CANCEL or APIERR_GENERAL. A save-as that
 // does not complete leaves the target file as it was.
 int StartExport(const API_IOParams* io, GS::SharedPtr<Modeler::Sight> sight);
 // The add-on's menu (list 32510), by item: 0, APIERR_CANCEL, APIERR_GENERAL or a host error.
 int MenuCommandHandler(const API_MenuParams* params);
-// The project file's name with its extension ("House.pln"); list 32500 item 5 for an untitled
-// project or when the host cannot tell.
-void GetACFileName(IO::Name& name);
 
 #endif

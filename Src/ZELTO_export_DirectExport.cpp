@@ -5,12 +5,12 @@
 #include "ACAPinc.h"
 #include "DatabaseWrappers.hpp"
 #include "EnvironmentWrappers.hpp"
+#include "ExceptionLog.hpp"
 #include "Folder.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
 #include "MAExporter.hpp"
 #include "ZELTO_export_C4Dsearch.hpp"
-#include "ZELTO_export_Commands.hpp"
 #include "ZELTO_export_ExportRun.hpp"
 #include "ZELTO_export_Resources.hpp"
 
@@ -59,18 +59,22 @@ GSErrCode Get3DSight(GS::SharedPtr<Modeler::Sight>* sight)
     return err;
 }
 
-// The fixed folder, made when it is missing.
+// The fixed folder, made when it is missing. The host's error is logged, not given back: the host
+// hears its own errors only from the window and sight steps.
 GSErrCode MakeExportFolder(IO::Location* folder)
 {
     API_SpecFolderID folderId = DirectExportFolder;
     const GSErrCode err = Environment::GetSpecialFolder(&folderId, folder);
     if (err != NoError) {
         LogMessageDebug("Zelto_export:: Cannot get the special folder of the direct export #%s\n", ErrID_To_Name(err));
-        return err;
+        return APIERR_GENERAL;
     }
     const IO::Name folderName(WRL::ReadResourceString(WRL::LocalizedCommentStringTable, WRL::FolderName));
-    if (folder->AppendToLocal(folderName) != NoError || IO::Folder(*folder, IO::Folder::Create).GetStatus() != NoError) {
-        LogMessageDebug("Zelto_export:: Cannot make the folder of the direct export\n");
+    GSErrCode made = folder->AppendToLocal(folderName);
+    if (made == NoError)
+        made = IO::Folder(*folder, IO::Folder::Create).GetStatus();
+    if (made != NoError) {
+        LogMessageDebug("Zelto_export:: Cannot make the folder of the direct export #%s\n", ErrID_To_Name(made));
         return APIERR_GENERAL;
     }
     return NoError;
@@ -126,7 +130,7 @@ int ExportToCinema4D()
         }
         return RunExportForHost([&] { RunDirectExport(model.Get(), target, fileName, projectName); });
     } catch (...) {
-        LogMessageDebug("Zelto_export:: The direct export could not be prepared\n");
+        LogCurrentException("The direct export could not be prepared");
         return APIERR_GENERAL;
     }
 }
@@ -137,7 +141,7 @@ int ForgetCinema4DLocation()
         WRL::MASearch search;
         return search.RemoveC4D() ? NoError : APIERR_GENERAL;
     } catch (...) {
-        LogMessageDebug("Zelto_export:: Forgetting the Cinema 4D location failed\n");
+        LogCurrentException("Forgetting the Cinema 4D location failed");
         return APIERR_GENERAL;
     }
 }

@@ -1,4 +1,5 @@
-// What both export roads share: the 3D model filled from a sight, and the host result of a run.
+// What both export roads share: the 3D model filled from a sight, the host result of a run, and the
+// project's name.
 #ifndef ZELTO_EXPORT_EXPORTRUN_HPP
 #define ZELTO_EXPORT_EXPORTRUN_HPP
 
@@ -6,6 +7,7 @@
 #include <memory>
 
 #include "ACAPinc.h"
+#include "Location.hpp"
 #include "Model.hpp"
 #include "Sight.hpp"
 
@@ -27,5 +29,9 @@ private:
 // Runs one export and gives the host's result: 0 when it completed, APIERR_CANCEL for WRL::Cancel,
 // APIERR_GENERAL (after a log line) for any other exception. No exception leaves it.
 int RunExportForHost(const std::function<void()>& exportRun);
+
+// The project file's name with its extension ("House.pln"); list 32500 item 5 for an untitled
+// project or when the host cannot tell.
+void GetACFileName(IO::Name& name);
 
 #endif

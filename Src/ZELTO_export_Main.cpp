@@ -1,5 +1,8 @@
-// The add-on's entry points: its name, the export file type and the menu, and the handlers.
+// The add-on's entry points: its name, the export file type and the menu, and the handlers. No
+// exception leaves an entry point: the host would be ended by it.
 #include "ACAPinc.h"
+#include "ExceptionLog.hpp"
+#include "HostNames.hpp"
 #include "InterfaceWrappers.hpp"
 #include "LogHelpers.hpp"
 #include "RS.hpp"
@@ -26,37 +29,54 @@ GS::UniString AddonInfoText(Int32 item)
 
 }  // namespace
 
+// The name and description of the add-on. A text that cannot be read stays empty, as a missing one
+// does; the add-on can work without them, so even an exception here does not keep it from loading.
 API_AddonType CheckEnvironment(API_EnvirParams* envir)
 {
-    envir->addOnInfo.name = AddonInfoText(WRL::AddonName);
-    envir->addOnInfo.description = AddonInfoText(WRL::AddonDescription);
-    return APIAddon_Normal;
+    return RunGuarded("CheckEnvironment failed", APIAddon_Normal, [envir] {
+        envir->addOnInfo.name = AddonInfoText(WRL::AddonName);
+        envir->addOnInfo.description = AddonInfoText(WRL::AddonDescription);
+        return APIAddon_Normal;
+    });
 }
 
 GSErrCode RegisterInterface()
 {
-    const GSErrCode result =
-        Interface::RegisterFileType(ExportFileTypeRef, ExportFileTypeCode, ExportFileCreator, ExportFileExtension, 0,
-                                    WRL::AddonInfoStringTable, WRL::AddonNameMac, ExportFileMethodFlags);
-    if (result != NoError)
-        return result;
-    return Interface::RegisterMenu(WRL::MenuStringTable, WRL::MenuPromptStringTable, AddOnMenuCode, AddOnMenuFlags);
+    return RunGuarded("RegisterInterface failed", APIERR_GENERAL, [] {
+        const GSErrCode result =
+            Interface::RegisterFileType(ExportFileTypeRef, ExportFileTypeCode, ExportFileCreator, ExportFileExtension,
+                                        0, WRL::AddonInfoStringTable, WRL::AddonNameMac, ExportFileMethodFlags);
+        if (result != NoError) {
+            LogMessageDebug("Zelto_export:: RegisterInterface() cannot register the file type #%s\n",
+                            ErrID_To_Name(result));
+            return result;
+        }
+        const GSErrCode menuResult = Interface::RegisterMenu(WRL::MenuStringTable, WRL::MenuPromptStringTable,
+                                                             AddOnMenuCode, AddOnMenuFlags);
+        if (menuResult != NoError)
+            LogMessageDebug("Zelto_export:: RegisterInterface() cannot register the menu #%s\n",
+                            ErrID_To_Name(menuResult));
+        return menuResult;
+    });
 }
 
 GSErrCode Initialize()
 {
-    GSErrCode result = Interface::InstallFileTypeHandler3D(ExportFileTypeRef, StartExport);
-    if (result != NoError) {
-        LogMessageDebug("Zelto_export:: Initialize() ACAPI_Install_FileTypeHandler3D failed\n");
+    return RunGuarded("Initialize failed", APIERR_GENERAL, [] {
+        GSErrCode result = Interface::InstallFileTypeHandler3D(ExportFileTypeRef, StartExport);
+        if (result != NoError) {
+            LogMessageDebug("Zelto_export:: Initialize() ACAPI_Install_FileTypeHandler3D failed\n");
+            return result;
+        }
+        result = Interface::InstallMenuHandler(WRL::MenuStringTable, MenuCommandHandler);
+        if (result != NoError)
+            LogMessageDebug("Zelto_export:: Initialize() cannot install the menu handler #%s\n", ErrID_To_Name(result));
         return result;
-    }
-    result = Interface::InstallMenuHandler(WRL::MenuStringTable, MenuCommandHandler);
-    if (result != NoError)
-        return result;
-    return NoError;
+    });
 }
 
+// The add-on keeps nothing between calls, so there is nothing to free.
 GSErrCode FreeData()
 {
-    return NoError;
+    return RunGuarded("FreeData failed", APIERR_GENERAL, [] { return NoError; });
 }

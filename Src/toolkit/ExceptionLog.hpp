@@ -1,4 +1,5 @@
-// Naming the exception being handled in the add-on's log, and release steps that must not throw.
+// Naming the exception being handled in the add-on's log, release steps that must not throw, and
+// the guard of every call through which the host enters the add-on.
 #ifndef TOOLKIT_EXCEPTIONLOG_HPP
 #define TOOLKIT_EXCEPTIONLOG_HPP
 
@@ -15,6 +16,20 @@ void RunWithoutThrowing(const char* context, Step&& step) noexcept
         step();
     } catch (...) {
         LogCurrentException(context);
+    }
+}
+
+// Runs an entry point or a handler of the add-on and gives its result. An exception that reached
+// the host would end it, so one out of the call is logged with the context ("<context>: <what>")
+// and answered with failureResult.
+template <typename Result, typename Call>
+Result RunGuarded(const char* context, Result failureResult, Call&& call) noexcept
+{
+    try {
+        return call();
+    } catch (...) {
+        LogCurrentException(context);
+        return failureResult;
     }
 }
 

@@ -1,6 +1,6 @@
 // Locating Cinema 4D: the file dialog the first time, the stored pick afterwards, the cases that ask
-// again (a stored text that is no legal location, an application that is gone), a cancel or a pick
-// that cannot be stored, and forgetting the stored location.
+// again (a stored text that is no legal location, an application that is gone, something at its place
+// that is no application), a cancel or a pick that cannot be stored, and forgetting the stored location.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -100,7 +100,12 @@ TEST_F(C4DSearchTest, AStoredLocationThatCannotBeUsedBringsTheDialogBack)
         {"a path too long for the file system", "/" + std::string(1100, 'c') + ".app"},
         {"an application that was removed", folder.PathOf("Removed/Cinema 4D.app")},
         {"an empty text", ""},
+        {"a plain file named as an application", folder.PathOf("Plain/Cinema 4D.app")},
+        {"a folder that is no bundle", folder.PathOf("Studio")},
+        {"the root folder", "/"},
     };
+    fs::create_directories(folder.PathOf("Plain"));
+    folder.WriteFile("Plain/Cinema 4D.app", "not an application");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DGScriptedUser::Reset();
