@@ -109,9 +109,12 @@ void ShowDebugChannelAfter(int status)
         std::fputs(line.c_str(), stderr);
 }
 
+// A whole number written plainly: decimal digits, a minus sign at most in front; no blanks, no plus
+// sign, no other base.
 bool ParseInteger(const std::string& text, int* value)
 {
-    if (text.empty())
+    const std::size_t firstDigit = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (text.size() == firstDigit || text.find_first_not_of("0123456789", firstDigit) != std::string::npos)
         return false;
     std::size_t used = 0;
     try {
@@ -421,6 +424,10 @@ OptionUse ParseSessionOption(const std::vector<std::string>& words, std::size_t*
     }
     const std::string& value = words[++*i];
     if (word == "--home") {
+        if (value.empty()) {
+            *problem = "--home " + NotUnderstood(value) + ": expected a folder";
+            return OptionUse::Bad;
+        }
         options->home = value;
     } else if (word == "--dialog") {
         if (value != "ok" && value != "cancel") {

@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
 #include <png.h>
+
+#include "SceneFiles.hpp"
 
 namespace ZeltoHost {
 
@@ -41,28 +41,24 @@ bool Fail(std::string* error, const std::string& why)
     return false;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* bytes)
+const unsigned char* BytesOf(const std::string& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    return reinterpret_cast<const unsigned char*>(bytes.data());
 }
 
-bool IsPng(const std::vector<unsigned char>& bytes)
+bool IsPng(const std::string& bytes)
 {
     static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     return bytes.size() >= 8 && std::memcmp(bytes.data(), signature, 8) == 0;
 }
 
-bool IsJpeg(const std::vector<unsigned char>& bytes)
+bool IsJpeg(const std::string& bytes)
 {
-    return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
+    return bytes.size() >= 3 && BytesOf(bytes)[0] == 0xFF && BytesOf(bytes)[1] == 0xD8 && BytesOf(bytes)[2] == 0xFF;
 }
 
 // libpng's simplified reader gives the bytes in exactly the pixel map's order: A, R, G, B.
-bool DecodePng(const std::vector<unsigned char>& bytes, TextureData& texture, std::string* error)
+bool DecodePng(const std::string& bytes, TextureData& texture, std::string* error)
 {
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -101,7 +97,7 @@ void OnJpegError(j_common_ptr info)
 }
 
 // Decodes into plain buffers only: no object with a destructor lives across the setjmp.
-bool DecodeJpegRows(const std::vector<unsigned char>& bytes, std::vector<unsigned char>* rgb, JDIMENSION* width,
+bool DecodeJpegRows(const std::string& bytes, std::vector<unsigned char>* rgb, JDIMENSION* width,
                     JDIMENSION* height, std::string* message)
 {
     jpeg_decompress_struct info;
@@ -114,7 +110,7 @@ bool DecodeJpegRows(const std::vector<unsigned char>& bytes, std::vector<unsigne
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, BytesOf(bytes), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     *message = PictureSizeProblem(info.image_width, info.image_height);
     if (!message->empty()) {
@@ -135,7 +131,7 @@ bool DecodeJpegRows(const std::vector<unsigned char>& bytes, std::vector<unsigne
     return true;
 }
 
-bool DecodeJpeg(const std::vector<unsigned char>& bytes, TextureData& texture, std::string* error)
+bool DecodeJpeg(const std::string& bytes, TextureData& texture, std::string* error)
 {
     std::vector<unsigned char> rgb;
     JDIMENSION width = 0;
@@ -156,9 +152,10 @@ bool DecodeJpeg(const std::vector<unsigned char>& bytes, TextureData& texture, s
 
 bool ReadTextureImage(const std::string& path, TextureData& texture, std::string* error)
 {
-    std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(path, &bytes))
-        return Fail(error, "cannot read the picture file " + path);
+    std::string bytes;
+    std::string problem;
+    if (!ReadRegularFile(path, MaxPictureFileBytes, "the picture file " + path, &bytes, &problem))
+        return Fail(error, problem);
     if (IsPng(bytes))
         return DecodePng(bytes, texture, error);
     if (IsJpeg(bytes))

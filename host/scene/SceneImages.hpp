@@ -8,8 +8,9 @@
 
 namespace ZeltoHost {
 
-// Fills the pixel map (width, height, pixels) of the texture from the file. False with the reason
-// when the file cannot be read or is neither a PNG nor a JPEG picture.
+// Fills the pixel map (width, height, pixels) of the texture from the file. False with the reason,
+// which names the file, when it cannot be read, is not a regular file, holds more than a picture
+// file may, or is neither a PNG nor a JPEG picture.
 bool ReadTextureImage(const std::string& path, TextureData& texture, std::string* error);
 
 }  // namespace ZeltoHost

@@ -1,10 +1,9 @@
 #include "SceneLoader.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <new>
-#include <sstream>
 
+#include "SceneFiles.hpp"
 #include "SceneJson.hpp"
 #include "SceneModelReader.hpp"
 #include "ScenePaths.hpp"
@@ -51,15 +50,25 @@ public:
     std::string what;
 };
 
-// "line L, column C: problem" for the byte at which reading stopped (counted from 1).
+// "line L, column C" of the last byte read, both counted from 1; line 1, column 1 when nothing was
+// read (an empty text). A newline belongs to the line it ends.
+std::string TextPlace(const std::string& text, std::size_t bytesRead)
+{
+    const std::size_t end = std::min(bytesRead, text.size());
+    if (end == 0)
+        return "line 1, column 1";
+    const std::size_t last = end - 1;
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + last, '\n'));
+    const std::size_t lineEnd = last == 0 ? std::string::npos : text.rfind('\n', last - 1);
+    const std::size_t column = lineEnd == std::string::npos ? last + 1 : last - lineEnd;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// "line L, column C: problem" for the byte at which reading stopped.
 std::string JsonProblem(const std::string& text)
 {
     JsonProblemFinder finder;
     nlohmann::json::sax_parse(text, &finder);
-    const std::size_t end = std::min(finder.position, text.size());
-    const std::size_t lineStart = end == 0 ? 0 : text.rfind('\n', end - 1);
-    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + end, '\n'));
-    const std::size_t column = lineStart == std::string::npos ? end : end - lineStart - 1;
     // The library's text starts with its own identifier in brackets; the place is given here.
     std::string problem = finder.what.substr(finder.what.find(']') + 1);
     const std::size_t detail = problem.find(": ");
@@ -67,7 +76,7 @@ std::string JsonProblem(const std::string& text)
         problem = problem.substr(detail + 2);
     while (!problem.empty() && problem.front() == ' ')
         problem.erase(0, 1);
-    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + problem;
+    return TextPlace(text, finder.position) + ": " + problem;
 }
 
 void ReadFormat(const SceneNode& node)
@@ -114,14 +123,11 @@ bool LoadSceneText(const std::string& text, const std::string& sceneFolder, cons
 
 bool LoadScene(const std::string& path, HostProject& project, HostModel& model, std::string* error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return Fail(error, path + ": cannot open the scene file");
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        return Fail(error, path + ": cannot read the scene file");
-    return LoadSceneText(text.str(), FolderOf(path), path, project, model, error);
+    std::string text;
+    std::string problem;
+    if (!ReadRegularFile(path, MaxSceneFileBytes, "the scene file", &text, &problem))
+        return Fail(error, path + ": " + problem);
+    return LoadSceneText(text, FolderOf(path), path, project, model, error);
 }
 
 }  // namespace ZeltoHost

@@ -167,11 +167,21 @@ TEST_P(CliTest, BadCallsExitWithTwoBeforeAnyExportAndSayWhy)
         {{"export", SampleScene().string(), "-o", Target().string(), "--home", Home().string(), "--set", "unit"},
          "--set unit: expected NAME=VALUE"},
         {{"--api", "30", "export", SampleScene().string(), "-o", Target().string()}, "--api \"30\" is not understood"},
+        {{"--api", " 29", "export", SampleScene().string(), "-o", Target().string()}, "--api \" 29\" is not understood"},
+        {{"--api", "+29", "export", SampleScene().string(), "-o", Target().string()}, "--api \"+29\" is not understood"},
+        {{"--api", "29 ", "export", SampleScene().string(), "-o", Target().string()}, "--api \"29 \" is not understood"},
+        {{"--api", "0x1d", "export", SampleScene().string(), "-o", Target().string()}, "--api \"0x1d\" is not understood"},
+        {{"--api", "", "export", SampleScene().string(), "-o", Target().string()}, "--api \"\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--home", ""}, "--home \"\" is not understood"},
+        {{"export", SampleScene().string(), "-o", Target().string(), "--cancel-at-poll", " 1"},
+         "--cancel-at-poll \" 1\" is not understood"},
         {{"export", SampleScene().string(), "-o", Target().string(), "--api"}, "\"--api\" needs a value"},
         {{"export", (root / "missing.json").string(), "-o", Target().string(), "--home", Home().string()},
          "missing.json: cannot open the scene file"},
         {{"export", (root / "broken.json").string(), "-o", Target().string(), "--home", Home().string()},
          "broken.json: /project/stories: expected an array"},
+        {{"export", root.string(), "-o", Target().string(), "--home", Home().string()},
+         root.string() + ": the scene file is a folder, not a regular file"},
         {{"frobnicate"}, "\"frobnicate\" is not understood"},
         {{"register", "--everything"}, "\"--everything\" is not understood"},
         {{}, "no command given"},
@@ -181,10 +191,12 @@ TEST_P(CliTest, BadCallsExitWithTwoBeforeAnyExportAndSayWhy)
         for (const std::string& word : call.words)
             text += word + " ";
         SCOPED_TRACE(text);
-        const CliRun run = ZeltoHostWith(call.words);
+        // A call that is wrongly let through keeps to a home of the test's own.
+        const CliRun run = ZeltoHostWith(call.words, {{"HOME", (root / "user").string()}});
         EXPECT_EQ(run.status, 2) << run.out << run.err;
         EXPECT_NE(run.err.find(call.message), std::string::npos) << run.err;
         EXPECT_FALSE(fs::exists(Target()));
+        fs::remove(Target());  // so that one call let through does not fail the calls after it
     }
 }
 

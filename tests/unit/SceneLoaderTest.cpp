@@ -1,9 +1,16 @@
 // Scene files: the fixture house.json as the host's project and 3D model, and the errors the
 // loader gives for bad scene files (with the JSON pointer of the bad value).
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <gtest/gtest.h>
@@ -275,6 +282,8 @@ TEST(SceneLoaderErrorTest, BadValuesAreNamedByTheirJsonPointer)
     };
     const std::vector<Case> cases = {
         {"syntax", "{\"model\": [", "not valid JSON at line 1, column 11: syntax error"},
+        {"empty text", "", "not valid JSON at line 1, column 1: syntax error"},
+        {"end of input after a newline", "[1,\n", "not valid JSON at line 1, column 4: syntax error"},
         {"syntax on a later line", "{\n  \"model\": {\n    \"elements\": [1,, 2]\n}}",
          "not valid JSON at line 3, column 20: syntax error"},
         {"number beyond a double", "{\"model\": {\"materials\": [{\"surfaceColor\": [1e999, 0, 0]}]}}",
@@ -305,7 +314,7 @@ TEST(SceneLoaderErrorTest, BadValuesAreNamedByTheirJsonPointer)
         {"ragged array", "{\"model\": {\"materials\": [{\"parameters\": [{\"name\": \"x\", \"numbers\": [[1, 2], [3]]}]}]}}",
          "/model/materials/0/parameters/0/numbers/1: every row of an array needs the same number of items"},
         {"picture", "{\"model\": {\"textures\": [{\"image\": \"missing.png\"}]}}",
-         "/model/textures/0/image: cannot read the picture file"},
+         "/model/textures/0/image: cannot open the picture file"},
         {"not a picture", "{\"model\": {\"textures\": [{\"image\": \"house.json\"}]}}",
          "/model/textures/0/image: the picture file"},
         {"fault", "{\"model\": {\"faults\": [{\"read\": \"polygons\"}]}}", "/model/faults/0/read: not a model read"},
@@ -396,6 +405,122 @@ TEST(SceneLoaderErrorTest, APictureClaimingTooManyPixelsIsRefusedBeforeItsPixels
             EXPECT_NE(error.find("/model/textures/0/image: the picture claims"), std::string::npos) << error;
         }
     }
+}
+
+namespace {
+
+struct GuardedLoad {
+    bool loaded = false;
+    std::string error;
+    bool blocked = false;  // the load waited for a writer of the pipe and had to be released
+};
+
+// Runs the load on a thread of its own. Should it wait for a writer of the pipe at oddFile, the
+// writer's end is opened and closed after a while, so that the fault fails the test instead of
+// hanging it.
+GuardedLoad LoadReleasingPipe(const std::string& oddFile, const std::function<bool(std::string*)>& load)
+{
+    GuardedLoad result;
+    std::future<bool> done = std::async(std::launch::async, [&load, &result] { return load(&result.error); });
+    if (done.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+        result.blocked = true;
+        const int writer = open(oddFile.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            close(writer);
+    }
+    result.loaded = done.get();
+    return result;
+}
+
+// What a scene or a picture may be instead of a readable file: made in the folder, it gives its path.
+struct OddFile {
+    const char* what;
+    std::function<std::string(const TemporaryFolder&)> make;
+    std::string before;  // what the error says before the file's description ("the scene file")
+    std::string after;   // and after it
+};
+
+std::string ErrorAbout(const OddFile& odd, const std::string& description)
+{
+    return odd.before + description + odd.after;
+}
+
+std::vector<OddFile> OddFiles()
+{
+    return {
+        {"a pipe nobody writes",
+         [](const TemporaryFolder& folder) {
+             EXPECT_EQ(mkfifo(folder.PathOf("pipe").c_str(), 0600), 0);
+             return folder.PathOf("pipe");
+         },
+         "", " is a pipe, not a regular file"},
+        {"a device that never ends", [](const TemporaryFolder&) { return std::string("/dev/zero"); },
+         "", " is a device, not a regular file"},
+        {"a folder",
+         [](const TemporaryFolder& folder) {
+             std::filesystem::create_directory(folder.PathOf("folder"));
+             return folder.PathOf("folder");
+         },
+         "", " is a folder, not a regular file"},
+        {"a file beyond 256 MiB",  // sparse: it takes no room on the disk
+         [](const TemporaryFolder& folder) {
+             folder.WriteFile("huge", "");
+             std::filesystem::resize_file(folder.PathOf("huge"), (std::uintmax_t(256) << 20) + 1);
+             return folder.PathOf("huge");
+         },
+         "", " holds more than 256 MiB"},
+        {"a missing file", [](const TemporaryFolder& folder) { return folder.PathOf("absent"); },
+         "cannot open ", ": No such file or directory"},
+    };
+}
+
+}  // namespace
+
+// Neither a scene nor a picture that is not a regular file, or is too large, blocks the loader or
+// exhausts its memory; the error names the file at fault.
+TEST(SceneLoaderErrorTest, OddScenesAreRefusedNamingTheScene)
+{
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.what);
+        TemporaryFolder folder;
+        const std::string path = odd.make(folder);
+        ZeltoHost::HostProject project;
+        ZeltoHost::HostModel model;
+        const GuardedLoad load = LoadReleasingPipe(
+            path, [&](std::string* error) { return ZeltoHost::LoadScene(path, project, model, error); });
+        EXPECT_FALSE(load.blocked) << "the loader waited for a writer of the pipe";
+        EXPECT_FALSE(load.loaded);
+        EXPECT_EQ(load.error, path + ": " + ErrorAbout(odd, "the scene file"));
+    }
+}
+
+TEST(SceneLoaderErrorTest, OddPicturesAreRefusedNamingThePicture)
+{
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.what);
+        TemporaryFolder folder;
+        const std::string path = odd.make(folder);
+        const std::string scene = "{\"model\": {\"textures\": [{\"image\": \"" + path + "\"}]}}";
+        ZeltoHost::HostProject project;
+        ZeltoHost::HostModel model;
+        const GuardedLoad load = LoadReleasingPipe(path, [&](std::string* error) {
+            return ZeltoHost::LoadSceneText(scene, folder.Path(), "inline.json", project, model, error);
+        });
+        EXPECT_FALSE(load.blocked) << "the loader waited for a writer of the pipe";
+        EXPECT_FALSE(load.loaded);
+        EXPECT_EQ(load.error, "inline.json: /model/textures/0/image: " + ErrorAbout(odd, "the picture file " + path));
+    }
+}
+
+// The size a file claims is not what is read: a file of /proc claims none, yet has a text.
+TEST(SceneLoaderErrorTest, AFileIsReadToItsEndWhateverSizeItClaims)
+{
+    ZeltoHost::HostProject project;
+    ZeltoHost::HostModel model;
+    std::string error;
+    EXPECT_FALSE(ZeltoHost::LoadScene("/proc/self/status", project, model, &error));
+    EXPECT_EQ(error.rfind("/proc/self/status: not valid JSON at line 1, column 1: ", 0), 0u) << error;
+    EXPECT_NE(error.find("last read: 'N'"), std::string::npos) << "the text \"Name: ...\" was read: " << error;
 }
 
 TEST(SceneLoaderErrorTest, AMissingFileIsNamed)
