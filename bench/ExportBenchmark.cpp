@@ -45,6 +45,8 @@ namespace {
 using namespace ZeltoBench;
 
 constexpr int HostApiVersion = 29;
+// The export's time may be at most this many times what it cannot avoid: one walk of the model and
+// the write of its bytes made durable (the export ends with fsync).
 constexpr double RatioTarget = 2.0;
 // Growth of the larger scene beyond the smaller one's that still counts as not growing.
 constexpr std::int64_t FlatGrowthToleranceKiB = 1024;
@@ -61,7 +63,8 @@ struct Options {
 struct SizeSummary {
     bool completed = false;
     std::int64_t polygons = 0;
-    double ratio = 0.0;
+    double ratio = 0.0;        // export / (walk + raw write): the write left in the system's cache
+    double syncedRatio = 0.0;  // export / (walk + raw write with fsync): the one held to the target
     std::int64_t residentGrowthKiB = 0;
     std::int64_t recorderKiB = 0;
     std::int64_t exportHeapPeakKiB = 0;
@@ -368,13 +371,13 @@ SizeSummary RunSize(std::int64_t polygons, const std::string& folder)
     }
     PrintExport(measured, host.size);
     PrintYardsticks(measured);
-    summary.ratio =
-        measured.exportTimes.Median() / (measured.walkTimes.Median() + measured.rawWriteTimes.Median());
-    std::printf("Ratio export / (walk + raw write), medians: %.2f (target at most %.1f: %s)\n", summary.ratio,
-                RatioTarget, summary.ratio <= RatioTarget ? "met" : "NOT met");
-    std::printf("  against the raw write with fsync: %.2f\n",
-                measured.exportTimes.Median() /
-                    (measured.walkTimes.Median() + measured.syncedRawWriteTimes.Median()));
+    const double exportSeconds = measured.exportTimes.Median();
+    const double walkSeconds = measured.walkTimes.Median();
+    summary.ratio = exportSeconds / (walkSeconds + measured.rawWriteTimes.Median());
+    summary.syncedRatio = exportSeconds / (walkSeconds + measured.syncedRawWriteTimes.Median());
+    std::printf("Ratio export / (walk + raw write), medians: %.2f\n", summary.ratio);
+    std::printf("  against the raw write with fsync: %.2f (target at most %.1f: %s)\n", summary.syncedRatio,
+                RatioTarget, summary.syncedRatio <= RatioTarget ? "met" : "NOT met");
     PrintHostElementReads(measured, host);
     PrintMemory(measured.memory, measured.warmUpRecord);
 
@@ -427,7 +430,8 @@ void PrintComparison(const SizeSummary& first, const SizeSummary& second)
     std::printf("The export's own heap peak, larger scene minus smaller: %lld KiB (flat within %lld KiB: %s)\n",
                 static_cast<long long>(difference), static_cast<long long>(FlatGrowthToleranceKiB),
                 difference <= FlatGrowthToleranceKiB ? "yes" : "NO");
-    std::printf("Ratios: %.2f and %.2f (target at most %.1f)\n", first.ratio, second.ratio, RatioTarget);
+    std::printf("Ratios: %.2f and %.2f; against the raw write with fsync: %.2f and %.2f (target at most %.1f)\n",
+                first.ratio, second.ratio, first.syncedRatio, second.syncedRatio, RatioTarget);
 }
 
 // Material type 3 (RGB, internal and Cinema 4D shaders) with textures embedded and lights exported.

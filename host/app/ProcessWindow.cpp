@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 #include "HostControl.hpp"
 
 namespace ZeltoHost {
@@ -23,6 +25,15 @@ int PercentOf(Int32 value, Int32 maximum)
     return static_cast<int>(std::clamp(ratio, 0.0, 1.0) * 100.0);
 }
 
+// Carriage returns redraw a line only on a terminal; in a log file each redraw would stay.
+BarStyle StyleFor(std::FILE* stream)
+{
+    if (stream == nullptr)
+        return BarStyle::Lines;
+    const int descriptor = ::fileno(stream);
+    return descriptor >= 0 && ::isatty(descriptor) == 1 ? BarStyle::Redrawn : BarStyle::Lines;
+}
+
 }  // namespace
 
 void ProcessWindow::CancelAtPoll(int poll)
@@ -33,8 +44,14 @@ void ProcessWindow::CancelAtPoll(int poll)
 
 void ProcessWindow::DrawBarOn(std::FILE* stream)
 {
+    DrawBarOn(stream, StyleFor(stream));
+}
+
+void ProcessWindow::DrawBarOn(std::FILE* stream, BarStyle style)
+{
     EndBar();
     barStream = stream;
+    barStyle = style;
 }
 
 GSErrCode ProcessWindow::Init(const GS::UniString* newTitle, const Int32* newPhaseCount)
@@ -68,7 +85,7 @@ GSErrCode ProcessWindow::NextPhase(const GS::UniString* newPhaseTitle, const Int
     phaseTitle = newPhaseTitle->ToUtf8();
     maximum = *newMaximum;
     value = 0;
-    DrawBar();
+    ShowPhase();
     return NoError;
 }
 
@@ -80,7 +97,7 @@ GSErrCode ProcessWindow::SetValue(const Int32* newValue)
     }
     Record("SetValue " + std::to_string(*newValue) + StateNote());
     value = *newValue;
-    DrawBar();
+    ShowValue();
     return NoError;
 }
 
@@ -92,7 +109,7 @@ GSErrCode ProcessWindow::IncrementValue(const Int32* increment)
     }
     Record("IncValue " + std::to_string(*increment) + StateNote());
     value += *increment;
-    DrawBar();
+    ShowValue();
     return NoError;
 }
 
@@ -100,7 +117,7 @@ GSErrCode ProcessWindow::IncrementValue(const Int32* increment)
 GSErrCode ProcessWindow::Close()
 {
     Record("Close" + StateNote());
-    EndBar();
+    ShowClose();
     open = false;
     return NoError;
 }
@@ -125,6 +142,30 @@ std::string ProcessWindow::StateNote() const
     return open ? "" : " (closed)";
 }
 
+// A terminal's bar follows every change; a log gets the start of each phase only.
+void ProcessWindow::ShowPhase()
+{
+    if (barStyle == BarStyle::Lines)
+        PrintLine(PhaseHeading() + " (0 of " + std::to_string(maximum) + ")");
+    else
+        DrawBar();
+}
+
+void ProcessWindow::ShowValue()
+{
+    if (barStyle == BarStyle::Redrawn)
+        DrawBar();
+}
+
+// The terminal's bar is left standing as it was last drawn; a log is told where the window stood.
+void ProcessWindow::ShowClose()
+{
+    if (barStyle == BarStyle::Lines && phase > 0)
+        PrintLine("Closed at " + PhaseHeading() + " (" + std::to_string(value) + " of " + std::to_string(maximum) +
+                  ")");
+    EndBar();
+}
+
 // Redrawn only when the text changes, so a long run does not flood the terminal.
 void ProcessWindow::DrawBar()
 {
@@ -132,8 +173,7 @@ void ProcessWindow::DrawBar()
         return;
     const int percent = PercentOf(value, maximum);
     const int filled = percent * BarWidth / 100;
-    const std::string bar = "[" + std::to_string(phase) + "/" + std::to_string(phaseCount) + "] " + phaseTitle +
-                            " [" + std::string(static_cast<std::size_t>(filled), '#') +
+    const std::string bar = PhaseHeading() + " [" + std::string(static_cast<std::size_t>(filled), '#') +
                             std::string(static_cast<std::size_t>(BarWidth - filled), ' ') + "] " +
                             std::to_string(percent) + "%";
     if (bar == drawnBar)
@@ -152,6 +192,19 @@ void ProcessWindow::EndBar()
         std::fflush(barStream);
     }
     drawnBar.clear();
+}
+
+void ProcessWindow::PrintLine(const std::string& line)
+{
+    if (barStream == nullptr || !open)
+        return;
+    std::fprintf(barStream, "%s\n", line.c_str());
+    std::fflush(barStream);
+}
+
+std::string ProcessWindow::PhaseHeading() const
+{
+    return "[" + std::to_string(phase) + "/" + std::to_string(phaseCount) + "] " + phaseTitle;
 }
 
 void InstallProcessWindow(ProcessWindow& window)

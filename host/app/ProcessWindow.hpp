@@ -4,7 +4,8 @@
 //   IncValue 2                       Close                           IsCanceled no | IsCanceled yes
 // A call the window does not expect in its state is still served and its line ends in
 // " (closed)" (nothing open) or " (reopened)" (Init over an open window), so tests can see it.
-// The user's cancel can be planned for a chosen poll; the CLI can have a bar drawn on a terminal.
+// The user's cancel can be planned for a chosen poll; the CLI can have the window drawn on stderr:
+// a bar redrawn in place on a terminal, plain lines in a log file or a pipe.
 #ifndef HOSTAPP_PROCESSWINDOW_HPP
 #define HOSTAPP_PROCESSWINDOW_HPP
 
@@ -14,6 +15,12 @@
 #include "HostApi.hpp"
 
 namespace ZeltoHost {
+
+// How the window is drawn on its stream.
+enum class BarStyle {
+    Redrawn,  // one line, redrawn in place with carriage returns at every change: for a terminal
+    Lines     // one plain line when a phase begins and one when the window closes: for a file or pipe
+};
 
 class ProcessWindow {
 public:
@@ -29,8 +36,10 @@ public:
     // The poll-th IsCanceled call from now (1 = the next one) finds that the user asked to cancel,
     // and so does every later one until the next Init. 0 plans no cancel.
     void CancelAtPoll(int poll);
-    // Draws the window as a one-line bar on the stream (the CLI passes stderr); null draws nothing.
+    // Draws the window on the stream (the CLI passes stderr); null draws nothing. A terminal gets the
+    // redrawn bar, any other stream plain lines.
     void DrawBarOn(std::FILE* stream);
+    void DrawBarOn(std::FILE* stream, BarStyle style);
 
     // The host's process-window operations.
     GSErrCode Init(const GS::UniString* newTitle, const Int32* newPhaseCount);
@@ -43,8 +52,13 @@ public:
 private:
     void Record(std::string line) const;
     std::string StateNote() const;
+    void ShowPhase();
+    void ShowValue();
+    void ShowClose();
     void DrawBar();
     void EndBar();
+    void PrintLine(const std::string& line);
+    std::string PhaseHeading() const;
 
     bool open = false;
     std::string title;
@@ -57,6 +71,7 @@ private:
     int cancelAtPoll = 0;
     bool cancelRequested = false;
     std::FILE* barStream = nullptr;
+    BarStyle barStyle = BarStyle::Redrawn;
     std::string drawnBar;
 };
 

@@ -1,8 +1,15 @@
 // The progress functions against the host's process window: the protocol an export follows, the
 // numbers the host is handed, the user's cancel, and the window's own bookkeeping and bar.
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include "Progress.hpp"
 #include "ProcessWindow.hpp"
@@ -38,6 +45,81 @@ std::string ContentOf(std::FILE* stream)
         content.push_back(static_cast<char>(c));
     return content;
 }
+
+const Int32 Half = 2;
+const std::string EmptyBar = "[1/3] Saving layers [" + std::string(30, ' ') + "] 0%";
+const std::string HalfwayBar = "[1/3] Saving layers [" + std::string(15, '#') + std::string(15, ' ') + "] 50%";
+
+// Opens a window of three phases, begins the first ("Saving layers", 4 steps), runs the steps given,
+// then closes the window twice, as the export does after a cancel.
+void DriveWindow(ZeltoHost::ProcessWindow& window, const std::function<void()>& steps)
+{
+    const GS::UniString title("Saving file");
+    const GS::UniString phase("Saving layers");
+    const Int32 phases = 3;
+    const Int32 maximum = 4;
+    window.Init(&title, &phases);
+    window.NextPhase(&phase, &maximum);
+    steps();
+    window.Close();
+    window.Close();
+}
+
+// A pseudo-terminal in raw mode (newlines not turned into CR LF): its stream is a terminal, and
+// what is written to it is read back on the other side.
+class PseudoTerminal {
+public:
+    PseudoTerminal()
+    {
+        controller = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (controller < 0 || ::grantpt(controller) != 0 || ::unlockpt(controller) != 0)
+            return;
+        const char* name = ::ptsname(controller);
+        const int device = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY) : -1;
+        termios settings {};
+        if (device < 0 || ::tcgetattr(device, &settings) != 0) {
+            if (device >= 0)
+                ::close(device);
+            return;
+        }
+        ::cfmakeraw(&settings);
+        ::tcsetattr(device, TCSANOW, &settings);
+        stream = ::fdopen(device, "w");
+        if (stream == nullptr)
+            ::close(device);
+    }
+    ~PseudoTerminal()
+    {
+        if (stream != nullptr)
+            std::fclose(stream);
+        if (controller >= 0)
+            ::close(controller);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    bool IsOpen() const { return stream != nullptr; }
+    std::FILE* Stream() const { return stream; }
+
+    // What was written, up to count bytes; gives up after a second without more.
+    std::string ReadWritten(std::size_t count) const
+    {
+        std::string written;
+        pollfd ready = {controller, POLLIN, 0};
+        char buffer[256];
+        while (written.size() < count && ::poll(&ready, 1, 1000) > 0) {
+            const ssize_t got = ::read(controller, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            written.append(buffer, static_cast<std::size_t>(got));
+        }
+        return written;
+    }
+
+private:
+    int controller = -1;
+    std::FILE* stream = nullptr;
+};
 
 }  // namespace
 
@@ -174,28 +256,86 @@ TEST_F(ProgressTest, CallsOutsideAnOpenWindowAreServedAndMarked)
     EXPECT_EQ(window.Value(), 4);
 }
 
-TEST(ProcessWindowBar, DrawsEachChangeOnceAndEndsTheLineOnClose)
+TEST(ProcessWindowBar, ATerminalBarDrawsEachChangeOnceAndEndsTheLineOnClose)
 {
     HostControl::ResetAll();
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
     ZeltoHost::ProcessWindow window;
-    window.DrawBarOn(stream);
-    const GS::UniString title("Saving file");
-    const GS::UniString phase("Saving layers");
-    const Int32 phases = 3;
-    const Int32 maximum = 4;
-    const Int32 half = 2;
-    window.Init(&title, &phases);
-    window.NextPhase(&phase, &maximum);
-    window.SetValue(&half);
-    window.SetValue(&half);  // unchanged: not drawn again
-    window.Close();
-    window.Close();
+    window.DrawBarOn(stream, ZeltoHost::BarStyle::Redrawn);
+    DriveWindow(window, [&] {
+        window.SetValue(&Half);
+        window.SetValue(&Half);  // unchanged: not drawn again
+    });
 
-    const std::string empty = "[1/3] Saving layers [" + std::string(30, ' ') + "] 0%";
-    const std::string halfway = "[1/3] Saving layers [" + std::string(15, '#') + std::string(15, ' ') + "] 50%";
-    EXPECT_EQ(ContentOf(stream), "\r" + empty + "\r" + halfway + "\n");
+    EXPECT_EQ(ContentOf(stream), "\r" + EmptyBar + "\r" + HalfwayBar + "\n");
     std::fclose(stream);
+    HostControl::ResetAll();
+}
+
+// A log file or a pipe keeps every redraw, so it gets plain lines: a phase's start and the close.
+TEST(ProcessWindowBar, AStreamThatIsNoTerminalGetsOneLinePerPhaseAndOneAtTheClose)
+{
+    const GS::UniString stories("Saving stories");
+    const Int32 two = 2;
+    const Int32 one = 1;
+    struct Case {
+        const char* name;
+        std::function<void(ZeltoHost::ProcessWindow&)> drive;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"two phases, the second left half done",
+         [&](ZeltoHost::ProcessWindow& window) {
+             DriveWindow(window, [&] {
+                 window.SetValue(&Half);
+                 window.IncrementValue(&Half);
+                 window.NextPhase(&stories, &two);
+                 window.SetValue(&one);
+             });
+         },
+         "[1/3] Saving layers (0 of 4)\n[2/3] Saving stories (0 of 2)\nClosed at [2/3] Saving stories (1 of 2)\n"},
+        {"a window closed before any phase",
+         [&](ZeltoHost::ProcessWindow& window) {
+             const GS::UniString title("Saving file");
+             window.Init(&title, &two);
+             window.Close();
+         },
+         ""},
+        {"calls on a closed window",
+         [&](ZeltoHost::ProcessWindow& window) {
+             window.NextPhase(&stories, &two);
+             window.SetValue(&one);
+             window.Close();
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostControl::ResetAll();
+        std::FILE* stream = std::tmpfile();
+        ASSERT_NE(stream, nullptr);
+        ZeltoHost::ProcessWindow window;
+        window.DrawBarOn(stream);  // a temporary file is no terminal
+        c.drive(window);
+        EXPECT_EQ(ContentOf(stream), c.expected);
+        std::fclose(stream);
+    }
+    HostControl::ResetAll();
+}
+
+// The window tells a terminal by its stream: a pseudo-terminal gets the redrawn bar.
+TEST(ProcessWindowBar, ATerminalStreamGetsTheRedrawnBar)
+{
+    HostControl::ResetAll();
+    PseudoTerminal terminal;
+    if (!terminal.IsOpen())
+        GTEST_SKIP() << "no pseudo-terminal here";
+    ZeltoHost::ProcessWindow window;
+    window.DrawBarOn(terminal.Stream());
+    DriveWindow(window, [&] { window.SetValue(&Half); });
+
+    const std::string expected = "\r" + EmptyBar + "\r" + HalfwayBar + "\n";
+    EXPECT_EQ(terminal.ReadWritten(expected.size()), expected);
     HostControl::ResetAll();
 }
