@@ -1,17 +1,11 @@
 #include "PartialExportFile.hpp"
 
-#include <chrono>
-#include <cstdio>
-#include <cstring>
-#include <random>
-#include <unistd.h>
-
 #include "ExceptionLog.hpp"
-#include "ExportText.hpp"
 #include "File.hpp"
 #include "FileSystem.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
+#include "TemporaryNames.hpp"
 
 namespace WRL {
 
@@ -19,32 +13,6 @@ namespace {
 
 // Names tried before giving up: another name is taken only when one is in use already.
 constexpr int MaxNameAttempts = 16;
-
-// A well-mixed 64-bit value from a seed (splitmix64).
-UInt64 Mixed(UInt64 value)
-{
-    value += 0x9E3779B97F4A7C15ull;
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
-    return value ^ (value >> 31);
-}
-
-// Eight hex digits that differ from export to export and from process to process. The system's
-// random source decides; the clock, the process and a counter stand in when it cannot be read.
-std::string UniquePart()
-{
-    static UInt64 counter = 0;
-    UInt64 seed = static_cast<UInt64>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                  (static_cast<UInt64>(::getpid()) << 32) ^ Mixed(++counter);
-    try {
-        std::random_device device;
-        seed ^= (static_cast<UInt64>(device()) << 32) | device();
-    } catch (...) {
-    }
-    char digits[PartialExportFile::UniquePartBytes + 1];
-    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(Mixed(seed) & 0xFFFFFFFFu));
-    return digits;
-}
 
 const std::string& PathText(const IO::Location& location)
 {
@@ -63,15 +31,6 @@ PartialExportFile::~PartialExportFile()
 {
     if (made && !published)
         RemoveTemporary();
-}
-
-IO::Name PartialExportFile::TemporaryNameFor(const IO::Name& targetName, const std::string& uniquePart)
-{
-    const std::string tail = "." + uniquePart + NameSuffix;
-    const std::string& name = targetName.ToUtf8();
-    const USize frame = std::strlen(NamePrefix) + tail.size();
-    const USize kept = Utf8PrefixLength(name.c_str(), name.size(), IO::Name::MaxNameBytes - frame);
-    return IO::Name((NamePrefix + name.substr(0, kept) + tail).c_str());
 }
 
 GSErrCode PartialExportFile::Open(std::unique_ptr<IO::File>* file)
@@ -156,7 +115,7 @@ GSErrCode PartialExportFile::MakeTemporary()
     GSErrCode result = IO::AlreadyExistsErr;
     for (int attempt = 0; attempt < MaxNameAttempts && result == IO::AlreadyExistsErr; ++attempt) {
         temporary = target;
-        result = temporary.SetLastLocalName(TemporaryNameFor(targetName, UniquePart()));
+        result = temporary.SetLastLocalName(MakeTemporaryName(targetName, MakeUniqueNamePart()));
         if (result == NoError)
             result = IO::fileSystem.CreateFile(temporary);
     }

@@ -25,10 +25,6 @@ namespace WRL {
 
 class PartialExportFile {
 public:
-    static constexpr const char* NamePrefix = ".";
-    static constexpr const char* NameSuffix = ".zelto-partial";
-    static constexpr USize UniquePartBytes = 8;
-
     explicit PartialExportFile(const IO::Location& target);
     // Never throws: a removal that fails is logged.
     ~PartialExportFile();
@@ -47,10 +43,6 @@ public:
     const IO::Location& TargetLocation() const { return target; }
     // Empty until Open has made the file.
     const IO::Location& TemporaryLocation() const { return temporary; }
-
-    // The temporary file's name for a target name and a unique part; a long target name is cut at a
-    // character boundary so that the result stays a legal name.
-    static IO::Name TemporaryNameFor(const IO::Name& targetName, const std::string& uniquePart);
 
 private:
     struct TargetState {

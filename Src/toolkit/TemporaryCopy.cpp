@@ -1,60 +1,15 @@
 #include "TemporaryCopy.hpp"
 
-#include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <cstring>
-#include <random>
-#include <unistd.h>
-
 #include "ExceptionLog.hpp"
 #include "FileSystem.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
+#include "TemporaryNames.hpp"
 
 namespace {
 
 // Names tried before giving up: another name is taken only when one is in use already.
 constexpr int MaxNameAttempts = 16;
-constexpr std::size_t UniquePartDigits = 8;
-
-// A well-mixed 64-bit value from a seed (splitmix64).
-UInt64 Mixed(UInt64 value)
-{
-    value += 0x9E3779B97F4A7C15ull;
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
-    return value ^ (value >> 31);
-}
-
-// Eight hex digits that differ from copy to copy and from process to process. The system's random
-// source decides; the clock, the process and a counter stand in when it cannot be read.
-std::string MakeUniquePart()
-{
-    static std::atomic<UInt64> counter{0};
-    UInt64 seed = static_cast<UInt64>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                  (static_cast<UInt64>(::getpid()) << 32) ^ Mixed(++counter);
-    try {
-        std::random_device device;
-        seed ^= (static_cast<UInt64>(device()) << 32) | device();
-    } catch (...) {
-    }
-    char digits[UniquePartDigits + 1];
-    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(Mixed(seed) & 0xFFFFFFFFu));
-    return digits;
-}
-
-// The length of the longest start of text that has at most maxBytes bytes and ends between two
-// UTF-8 characters.
-std::size_t CutAtCharacter(const std::string& text, std::size_t maxBytes)
-{
-    if (text.size() <= maxBytes)
-        return text.size();
-    std::size_t cut = maxBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return cut;
-}
 
 }  // namespace
 
@@ -69,20 +24,11 @@ TemporaryCopy::~TemporaryCopy()
         Remove();
 }
 
-IO::Name TemporaryCopy::TemporaryNameFor(const IO::Name& name, const std::string& uniquePart)
-{
-    const std::string tail = "." + uniquePart + NameSuffix;
-    const std::string& text = name.ToUtf8();
-    const std::size_t frame = std::strlen(NamePrefix) + tail.size();
-    const std::size_t kept = CutAtCharacter(text, IO::Name::MaxNameBytes - frame);
-    return IO::Name((NamePrefix + text.substr(0, kept) + tail).c_str());
-}
-
 // A name beside the target that no entry uses; AlreadyExistsErr when the one drawn is in use.
 GSErrCode TemporaryCopy::DrawFreeName()
 {
     temporary = target;
-    GSErrCode result = temporary.SetLastLocalName(TemporaryNameFor(targetName, MakeUniquePart()));
+    GSErrCode result = temporary.SetLastLocalName(MakeTemporaryName(targetName, MakeUniqueNamePart()));
     if (result != NoError)
         return result;
     IO::FileSystem::EntryType type = IO::FileSystem::OtherEntry;

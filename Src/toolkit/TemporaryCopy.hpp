@@ -15,9 +15,6 @@
 
 class TemporaryCopy {
 public:
-    static constexpr const char* NamePrefix = ".";
-    static constexpr const char* NameSuffix = ".zelto-partial";
-
     // The target must name a file (its last local name is what the copy is renamed to).
     TemporaryCopy(const IO::Location& target, const IO::Name& targetName);
     // Never throws: a removal that fails is logged.
@@ -29,10 +26,6 @@ public:
     GSErrCode Make(const IO::Location& source);
     // Renames the finished copy over the target (a file or a link there is replaced).
     GSErrCode PutInPlace();
-
-    // The temporary file's name for a target name and a unique part; a long target name is cut at a
-    // character boundary so that the result stays a legal name.
-    static IO::Name TemporaryNameFor(const IO::Name& targetName, const std::string& uniquePart);
 
 private:
     GSErrCode DrawFreeName();

@@ -16,6 +16,7 @@
 #include "IOErrors.hpp"
 #include "LogHelpers.hpp"
 #include "TemporaryCopy.hpp"
+#include "TemporaryNames.hpp"
 #include "WithoutPermissionOverride.hpp"
 #include "common/AddonTestEnvironment.hpp"
 #include "common/TemporaryFolder.hpp"
@@ -467,7 +468,7 @@ TEST(TemporaryCopyNameTest, TheNameFitsAndIsCutBetweenCharacters)
         {repeated(e, 127) + "a", "." + repeated(e, 115) + ".0123abcd.zelto-partial"},
     };
     for (const auto& [target, expected] : cases) {
-        const IO::Name name = TemporaryCopy::TemporaryNameFor(IO::Name(target.c_str()), "0123abcd");
+        const IO::Name name = MakeTemporaryName(IO::Name(target.c_str()), "0123abcd");
         EXPECT_EQ(name.ToUtf8(), expected);
         EXPECT_TRUE(name.IsLegal());
     }
