@@ -6,6 +6,7 @@
 #include "DatabaseWrappers.hpp"
 #include "EnvironmentWrappers.hpp"
 #include "ExceptionLog.hpp"
+#include "ExportFailures.hpp"
 #include "Folder.hpp"
 #include "HostNames.hpp"
 #include "LogHelpers.hpp"
@@ -129,6 +130,8 @@ int ExportToCinema4D()
             return APIERR_GENERAL;
         }
         return RunExportForHost([&] { RunDirectExport(model.Get(), target, fileName, projectName); });
+    } catch (const WRL::LoggedFailure&) {
+        return APIERR_GENERAL;  // its line, with the cause, is in the log already
     } catch (...) {
         LogCurrentException("The direct export could not be prepared");
         return APIERR_GENERAL;

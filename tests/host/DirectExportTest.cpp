@@ -318,6 +318,25 @@ TEST_P(DirectExportTest, HostFailuresReturnTheirErrorAndWriteNothing)
     EXPECT_EQ(ExportDirectly(), APIERR_GENERAL) << "a 3D window without a sight";
 }
 
+// The model's own failure is logged where it happens; the road adds no second line for it.
+TEST_P(DirectExportTest, AModelThatCannotBeFilledIsLoggedOnce)
+{
+    HostControl::InjectError("EXPGetModel", APIERR_MEMFULL);
+    Recorder().debugLines.clear();
+
+    EXPECT_EQ(ExportDirectly(), APIERR_GENERAL);
+
+    HostControl::ClearFailures();
+    std::size_t lines = 0;
+    for (const std::string& line : Recorder().debugLines)
+        if (line.find("EXPGetModel failed") != std::string::npos ||
+            line.find("could not be prepared") != std::string::npos)
+            ++lines;
+    EXPECT_EQ(lines, 1u);
+    EXPECT_TRUE(LogNames("APIERR_MEMFULL"));
+    EXPECT_TRUE(Launched().empty());
+}
+
 TEST_P(DirectExportTest, AnUntitledProjectExportsToTheDefaultName)
 {
     host->Project().info.location = IO::Location();
