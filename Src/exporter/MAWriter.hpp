@@ -93,8 +93,8 @@ public:
     void WriteBool(const bool& value);  // one byte, 0 or 1 whatever the byte behind value holds
     void WriteInt32(Int32 value);
     void WriteUInt32(UInt32 value);
-    // A Real that is not finite fails the export (-7003) with a message naming record, the kind of
-    // record it belongs to, and the value: nothing but finite Reals ever reaches the file.
+    // A Real that is not finite fails the export (-7003) with a message naming the kind of record it
+    // belongs to (record) and the value: nothing but finite Reals ever reaches the file.
     void WriteReal(double value, const char* record);
     // A fixed-width field: count bytes as they are.
     void WriteBytes(const char* bytes, USize count);

@@ -11,9 +11,6 @@ namespace WRL {
 
 namespace {
 
-// Names tried before giving up: another name is taken only when one is in use already.
-constexpr int MaxNameAttempts = 16;
-
 const std::string& PathText(const IO::Location& location)
 {
     return location.ToUtf8Path();
@@ -113,7 +110,7 @@ GSErrCode PartialExportFile::CheckTarget(TargetState* state)
 GSErrCode PartialExportFile::MakeTemporary()
 {
     GSErrCode result = IO::AlreadyExistsErr;
-    for (int attempt = 0; attempt < MaxNameAttempts && result == IO::AlreadyExistsErr; ++attempt) {
+    for (int attempt = 0; attempt < TemporaryNameAttempts && result == IO::AlreadyExistsErr; ++attempt) {
         temporary = target;
         result = temporary.SetLastLocalName(MakeTemporaryName(targetName, MakeUniqueNamePart()));
         if (result == NoError)

@@ -6,13 +6,6 @@
 #include "LogHelpers.hpp"
 #include "TemporaryNames.hpp"
 
-namespace {
-
-// Names tried before giving up: another name is taken only when one is in use already.
-constexpr int MaxNameAttempts = 16;
-
-}  // namespace
-
 TemporaryCopy::TemporaryCopy(const IO::Location& targetLocation, const IO::Name& name)
     : target(targetLocation), targetName(name)
 {
@@ -43,7 +36,7 @@ GSErrCode TemporaryCopy::DrawFreeName()
 GSErrCode TemporaryCopy::Make(const IO::Location& source)
 {
     GSErrCode result = IO::AlreadyExistsErr;
-    for (int attempt = 0; attempt < MaxNameAttempts && result == IO::AlreadyExistsErr; ++attempt) {
+    for (int attempt = 0; attempt < TemporaryNameAttempts && result == IO::AlreadyExistsErr; ++attempt) {
         result = DrawFreeName();
         if (result != NoError)
             continue;

@@ -12,6 +12,8 @@
 inline constexpr char TemporaryNamePrefix[] = ".";
 inline constexpr char TemporaryNameSuffix[] = ".zelto-partial";
 inline constexpr std::size_t UniqueNamePartDigits = 8;
+// Names drawn before giving up: another name is drawn only when one is in use already.
+inline constexpr int TemporaryNameAttempts = 16;
 
 // Eight hex digits that differ from call to call and from process to process.
 std::string MakeUniqueNamePart();
